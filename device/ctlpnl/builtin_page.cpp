@@ -1,0 +1,28 @@
+#include "ctlpnl.h"
+
+#include "cpl_pages.h"
+#include "page_window.h"
+
+#include <strsafe.h>
+
+int ShowBuiltInPage(HINSTANCE instance, const CplRequest& request)
+{
+    std::wstring file = CplFileName(request.library);
+    const CplPage* page = FindCplPage(file.c_str(), request.page, request.tab);
+
+    wchar_t title[80];
+    if (page)
+        StringCchPrintfW(title, ARRAYSIZE(title), L"Settings: %ls", page->name);
+    else
+        StringCchPrintfW(title, ARRAYSIZE(title), L"Control Panel page %d", request.page);
+    wchar_t body[160];
+    StringCchPrintfW(body, ARRAYSIZE(body), L"%ls, page %d, tab %d.", file.c_str(), request.page, request.tab);
+
+    PageWindowArgs args;
+    args.title = title;
+    args.heading = page ? page->name : L"Control Panel";
+    args.body = body;
+    if (!CreatePageWindow(instance, args))
+        return 1;
+    return RunPageLoop();
+}

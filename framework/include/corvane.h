@@ -1,0 +1,4 @@
+// Corvane, the application framework library: the chief headers.
+#pragma once
+
+#include "coretypes.h"

@@ -2,3 +2,4 @@
 #pragma once
 
 #include "coretypes.h"
+#include "registry.h"

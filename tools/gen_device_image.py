@@ -5,6 +5,7 @@ Writes, under device/image/drive/ (copied onto the device's drive D: when a
 device is created):
     Windows/StWater.gif       the Today screen's watermark
     Windows/tdybkgnd.bmp      the Today screen's background picture
+    Windows/tdywater.gif      the same picture as the Today image of the theme in force
     Windows/lowbatt.wav       the low-battery warning sound
     My Documents/Welcome.txt  a sample document
     Storage Card/.keep        keeps the storage card's folder in the image
@@ -147,7 +148,9 @@ def main():
         os.makedirs(folder, exist_ok=True)
 
     draw_watermark().save(os.path.join(windows, "StWater.gif"), optimize=False)
-    draw_today_background().save(os.path.join(windows, "tdybkgnd.bmp"))
+    background = draw_today_background()
+    background.save(os.path.join(windows, "tdybkgnd.bmp"))
+    background.quantize(colors=128, method=Image.Quantize.MEDIANCUT).save(os.path.join(windows, "tdywater.gif"))
     low_battery_sound(os.path.join(windows, "lowbatt.wav"))
     write_text(os.path.join(documents, "Welcome.txt"),
                "Welcome to your Pocket PC.\n\n"

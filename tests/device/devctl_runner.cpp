@@ -1,0 +1,156 @@
+#include "devctl_runner.h"
+
+#include <thread>
+
+namespace {
+
+std::wstring ExecutableFolderOfThisTest()
+{
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n < MAX_PATH ? n : 0);
+    size_t slash = folder.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash + 1);
+}
+
+// Quoting that CommandLineToArgvW and the C runtime undo exactly.
+std::wstring Quote(const std::wstring& arg)
+{
+    if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos)
+        return arg;
+    std::wstring out = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        out += c;
+    }
+    out.append(backslashes * 2, L'\\');
+    return out + L"\"";
+}
+
+std::wstring FromUtf8(const std::string& bytes)
+{
+    if (bytes.empty())
+        return std::wstring();
+    int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), (int)bytes.size(), nullptr, 0);
+    std::wstring text((size_t)n, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), (int)bytes.size(), &text[0], n);
+    return text;
+}
+
+void ReadAll(HANDLE pipe, std::string* into)
+{
+    char buffer[4096];
+    DWORD got;
+    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got)
+        into->append(buffer, got);
+}
+
+} // namespace
+
+std::wstring DevctlPath()
+{
+    return ExecutableFolderOfThisTest() + L"devctl.exe";
+}
+
+std::vector<std::wstring> DevctlResult::Lines() const
+{
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (start < out.size()) {
+        size_t end = out.find(L'\n', start);
+        if (end == std::wstring::npos)
+            end = out.size();
+        lines.push_back(out.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+void PumpMessages(DWORD ms)
+{
+    ULONGLONG start = GetTickCount64();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        ULONGLONG spent = GetTickCount64() - start;
+        if (spent >= ms)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, (DWORD)(ms - spent), QS_ALLINPUT);
+    }
+}
+
+DevctlResult RunDevctl(std::initializer_list<std::wstring> args, DWORD timeoutMs)
+{
+    DevctlResult result;
+    std::wstring exe = DevctlPath();
+    std::wstring commandLine = Quote(exe);
+    for (const std::wstring& arg : args)
+        commandLine += L" " + Quote(arg);
+
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    HANDLE outRead, outWrite, errRead, errWrite;
+    if (!CreatePipe(&outRead, &outWrite, &inherit, 0))
+        return result;
+    if (!CreatePipe(&errRead, &errWrite, &inherit, 0)) {
+        CloseHandle(outRead);
+        CloseHandle(outWrite);
+        return result;
+    }
+    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = outWrite;
+    startup.hStdError = errWrite;
+    PROCESS_INFORMATION process = {};
+    BOOL started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                  &startup, &process);
+    CloseHandle(outWrite);
+    CloseHandle(errWrite);
+
+    std::string outBytes, errBytes;
+    std::thread outReader(ReadAll, outRead, &outBytes);
+    std::thread errReader(ReadAll, errRead, &errBytes);
+    if (started) {
+        ULONGLONG start = GetTickCount64();
+        for (;;) {
+            ULONGLONG spent = GetTickCount64() - start;
+            if (spent >= timeoutMs) {
+                TerminateProcess(process.hProcess, 0xFFFFFFFF);
+                WaitForSingleObject(process.hProcess, 5000);
+                break;
+            }
+            DWORD wait = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, (DWORD)(timeoutMs - spent),
+                                                   QS_ALLINPUT);
+            if (wait == WAIT_OBJECT_0) {
+                GetExitCodeProcess(process.hProcess, &result.exitCode);
+                break;
+            }
+            PumpMessages(0);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        result.err = L"cannot start " + exe;
+    }
+    outReader.join();
+    errReader.join();
+    CloseHandle(outRead);
+    CloseHandle(errRead);
+    result.out = FromUtf8(outBytes);
+    if (started)
+        result.err = FromUtf8(errBytes);
+    return result;
+}

@@ -2,4 +2,5 @@
 #pragma once
 
 #include "coretypes.h"
+#include "drawing.h"
 #include "registry.h"

@@ -1,0 +1,119 @@
+// Decoding image files and resources through the device's image decoder,
+// and what a failed load leaves behind.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "drawing.h"
+#include "image_decode_test_ids.h"
+#include "image_fixtures.h"
+#include "pixel_surface.h"
+
+namespace {
+
+// Four 8 x 8 quadrants of distinct colours: block-aligned, so even JPEG
+// keeps the quadrant centres close to their colour.
+COLORREF Quadrants(int x, int y)
+{
+    static const COLORREF colours[4] = {RGB(220, 30, 30), RGB(30, 200, 40), RGB(40, 50, 210), RGB(240, 240, 60)};
+    return colours[(y / 8) * 2 + x / 8];
+}
+
+bool Near(COLORREF a, COLORREF b, int tolerance)
+{
+    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+// Draws the image into a fresh 32-bit surface and compares every pixel
+// (lossless formats) or the quadrant centres (JPEG).
+void ExpectQuadrants(CImage& image, int tolerance)
+{
+    ASSERT_TRUE(image.IsLoaded());
+    ASSERT_EQ(image.GetWidth(), 16);
+    ASSERT_EQ(image.GetHeight(), 16);
+    PixelSurface surface(16, 16, RGB(0, 0, 0));
+    image.Draw(surface.dc(), 0, 0, kOpaqueCopy);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            if (tolerance > 0 && (x % 8 != 4 || y % 8 != 4))
+                continue;
+            ASSERT_TRUE(Near(surface.At(x, y), Quadrants(x, y), tolerance))
+                << "at " << x << "," << y << ": " << std::hex << surface.At(x, y);
+        }
+    }
+}
+
+TEST(ImageDecode, DecodesBmpGifPngAndJpegFiles)
+{
+    PixelSurface reference(1, 1, 0);
+    struct Case {
+        const wchar_t* name;
+        int tolerance;
+    } cases[] = {{L"quadrants.bmp", 0}, {L"quadrants.gif", 0}, {L"quadrants.png", 0}, {L"quadrants.jpg", 24}};
+    const std::wstring bmp = FixturePath(cases[0].name);
+    ASSERT_TRUE(WriteBmp24(bmp, 16, 16, Quadrants));
+    ASSERT_TRUE(WriteWithWic(FixturePath(cases[1].name), WicFormat::Gif, 16, 16, Quadrants));
+    ASSERT_TRUE(WriteWithWic(FixturePath(cases[2].name), WicFormat::Png, 16, 16, Quadrants));
+    ASSERT_TRUE(WriteWithWic(FixturePath(cases[3].name), WicFormat::Jpeg, 16, 16, Quadrants));
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        CImage image;
+        ASSERT_TRUE(image.Load(reference.dc(), FixturePath(c.name).c_str()));
+        ExpectQuadrants(image, c.tolerance);
+    }
+
+    // Without a context the screen's depth is used.
+    CImage screenDepth(nullptr, bmp.c_str());
+    ExpectQuadrants(screenDepth, 0);
+}
+
+TEST(ImageDecode, AFailedLoadEmptiesTheImage)
+{
+    PixelSurface reference(1, 1, 0);
+    const std::wstring bmp = FixturePath(L"quadrants.bmp");
+    ASSERT_TRUE(WriteBmp24(bmp, 16, 16, Quadrants));
+    const std::wstring garbage = FixturePath(L"garbage.png");
+    FILE* file = _wfopen(garbage.c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    fputs("this is not a picture at all", file);
+    fclose(file);
+
+    CImage image(reference.dc(), bmp.c_str());
+    ASSERT_TRUE(image.IsLoaded());
+    EXPECT_FALSE(image.Load(reference.dc(), FixturePath(L"missing.bmp").c_str()));
+    EXPECT_FALSE(image.IsLoaded());
+    EXPECT_EQ(image.GetWidth(), 16) << "the size stays as it was";
+    EXPECT_EQ(image.Copy(), nullptr);
+
+    ASSERT_TRUE(image.Load(reference.dc(), bmp.c_str()));
+    EXPECT_FALSE(image.Load(reference.dc(), garbage.c_str()));
+    EXPECT_FALSE(image.IsLoaded());
+
+    PixelSurface surface(16, 16, RGB(9, 9, 9));
+    image.Draw(surface.dc(), 0, 0, kOpaqueCopy);
+    image.Draw(surface.dc(), RECT{0, 0, 15, 15}, RGB(0, 0, 0));
+    EXPECT_EQ(surface.At(0, 0), RGB(9, 9, 9));
+}
+
+TEST(ImageDecode, LoadsImageResourcesOfTheProgram)
+{
+    PixelSurface reference(1, 1, 0);
+    CImage image;
+    ASSERT_TRUE(image.LoadFromResource(reference.dc(), IDR_TEST_PICTURE));
+    ASSERT_EQ(image.GetWidth(), 2);
+    ASSERT_EQ(image.GetHeight(), 2);
+    EXPECT_EQ(image.GetPixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(image.GetPixel(1, 0), RGB(0, 255, 0));
+    EXPECT_EQ(image.GetPixel(0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(image.GetPixel(1, 1), RGB(255, 255, 255));
+
+    EXPECT_FALSE(image.LoadFromResource(reference.dc(), IDR_TEST_PICTURE + 1));
+    EXPECT_FALSE(image.IsLoaded());
+    // The same picture under a type it is not stored as.
+    EXPECT_FALSE(image.SetBitmap(reference.dc(), IDR_TEST_PICTURE, L"PICTURE", GetModuleHandleW(nullptr)));
+    EXPECT_TRUE(image.SetBitmap(reference.dc(), IDR_TEST_PICTURE, L"IMAGE", GetModuleHandleW(nullptr)));
+}
+
+} // namespace

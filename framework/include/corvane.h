@@ -4,3 +4,4 @@
 #include "coretypes.h"
 #include "drawing.h"
 #include "registry.h"
+#include "wndframe.h"

@@ -160,9 +160,9 @@ public:
     { return WindowModifyStyle(m_hWnd, GWL_STYLE, remove, add, flags); }
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0)
     { return WindowModifyStyle(m_hWnd, GWL_EXSTYLE, remove, add, flags); }
-    static BOOL ModifyStyle(HWND hWnd, DWORD remove, DWORD add, UINT flags = 0)
+    static BOOL ModifyStyle(HWND hWnd, DWORD remove, DWORD add, UINT flags)
     { return WindowModifyStyle(hWnd, GWL_STYLE, remove, add, flags); }
-    static BOOL ModifyStyleEx(HWND hWnd, DWORD remove, DWORD add, UINT flags = 0)
+    static BOOL ModifyStyleEx(HWND hWnd, DWORD remove, DWORD add, UINT flags)
     { return WindowModifyStyle(hWnd, GWL_EXSTYLE, remove, add, flags); }
     // new = (old & ~remove) | add; 0 when unchanged. Nonzero flags refresh the
     // frame with SetWindowPos(flags | no size, move, z-order, activate).

@@ -47,11 +47,22 @@ LRESULT CALLBACK CWnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     return wnd->RouteMessage(message, wParam, lParam);
 }
 
+// True while the window still names this object. A handler may delete its
+// own object (the destructor unbinds the window first); after that nothing
+// here may touch the object.
+static bool StillBound(HWND hWnd, const CWnd* wnd)
+{
+    return ::GetWindowLongPtrW(hWnd, GWLP_USERDATA) == (LONG_PTR)wnd;
+}
+
 LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    HWND hWnd = m_hWnd;
     LRESULT result = OnMessage(message, wParam, lParam);
     if (result >= 0)
         return result;
+    if (!StillBound(hWnd, this))
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
 
     m_bDefaultProc = FALSE;
     switch (message) {
@@ -65,7 +76,7 @@ LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_ERASEBKGND: {
         BOOL erased = OnEraseBkgnd((HDC)wParam);
-        if (!m_bDefaultProc)
+        if (!StillBound(hWnd, this) || !m_bDefaultProc)
             return erased;
         break;
     }
@@ -100,6 +111,8 @@ LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcW(message, wParam, lParam);
     }
+    if (!StillBound(hWnd, this))
+        return 0;
     return m_bDefaultProc ? DefWindowProcW(message, wParam, lParam) : 0;
 }
 
@@ -107,13 +120,23 @@ LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam)
 // first: the messages still to come (WM_NCDESTROY) must not reach it.
 LRESULT CWnd::RouteDestroy(WPARAM wParam, LPARAM lParam)
 {
-    OnDestroy();
     HWND hWnd = m_hWnd;
     WNDPROC previous = m_pfnPrevWndProc;
+    CWinApp* app = CorGetApp();
+    bool isMainWindow = app && app->m_pMainWnd == this;
+    OnDestroy();
+    if (!StillBound(hWnd, this)) {
+        // Deleted (or detached) by its own handler: the program still ends
+        // with its main window, but the object is not touched again.
+        if (isMainWindow && app->m_pMainWnd == this) {
+            ::PostQuitMessage(0);
+            app->m_pMainWnd = nullptr;
+        }
+        return CallDefault(previous, hWnd, WM_DESTROY, wParam, lParam);
+    }
     BOOL runDefault = m_bDefaultProc;
 
-    CWinApp* app = CorGetApp();
-    if (app && app->m_pMainWnd == this && hWnd) {
+    if (isMainWindow && app->m_pMainWnd == this) {
         ::PostQuitMessage(0);
         app->m_pMainWnd = nullptr;
         Detach();

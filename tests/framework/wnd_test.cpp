@@ -233,6 +233,33 @@ TEST_F(WndTest, DestroyedWindowIsForgottenByItsObject)
     EXPECT_TRUE(IsWindow(later.GetHWnd()));
 }
 
+// An object that deletes itself in OnDestroy unbinds its window in its
+// destructor; the window still goes away and nothing reaches the object.
+class SelfDeletingWnd : public ProbeWnd {
+public:
+    static int s_deleted;
+    ~SelfDeletingWnd() override { ++s_deleted; }
+    void OnDestroy() override
+    {
+        CWnd::OnDestroy();
+        delete this;
+    }
+};
+int SelfDeletingWnd::s_deleted = 0;
+
+TEST_F(WndTest, ObjectDeletedDuringItsOwnDestroyIsUnboundFirst)
+{
+    SelfDeletingWnd* self = new SelfDeletingWnd;
+    ASSERT_TRUE(self->CreateEx(0, kRecordingClass, L"self", 0, 0, 0, 10, 10, nullptr, nullptr));
+    HWND hWnd = self->GetHWnd();
+    g_classSaw.clear();
+    EXPECT_TRUE(DestroyWindow(hWnd));
+    EXPECT_EQ(1, SelfDeletingWnd::s_deleted);
+    EXPECT_FALSE(IsWindow(hWnd));
+    // The rest of the window's messages went to its class procedure.
+    EXPECT_TRUE(ClassSaw(WM_NCDESTROY));
+}
+
 TEST_F(WndTest, DetachUnbindsAndRestoresTheClassProcedure)
 {
     HWND hWnd = wnd.Detach();

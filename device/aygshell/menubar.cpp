@@ -6,20 +6,7 @@
 
 namespace {
 
-const COLORREF kDefaultBackground = RGB(0xDA, 0xE2, 0xF2);  // light grey-blue
-const COLORREF kTopLine = RGB(0x7B, 0x8C, 0xAD);
 constexpr UINT kToolbarId = 1;
-constexpr int kImageSize = 16;
-
-struct MenuBar {
-    HWND owner = nullptr;
-    HWND toolbar = nullptr;
-    HFONT font = nullptr;
-    COLORREF background = kDefaultBackground;
-    MenuBarLayout layout;
-    std::vector<std::pair<UINT, HMENU>> popups;  // drop-down command -> pop-up
-    std::vector<std::wstring> tips;              // for the image buttons, in order
-};
 
 MenuBar* BarOf(HWND bar)
 {
@@ -51,8 +38,26 @@ void AddButtons(MenuBar* bar)
     }
 }
 
+// Every button takes its own width (text, or image alone), as on the device,
+// rather than the toolbar's common width.
+void AutosizeButtons(HWND toolbar)
+{
+    int count = (int)SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        TBBUTTONINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.dwMask = TBIF_STYLE | TBIF_BYINDEX;
+        if (SendMessageW(toolbar, TB_GETBUTTONINFOW, i, (LPARAM)&info) < 0 || (info.fsStyle & BTNS_SEP) ||
+            (info.fsStyle & BTNS_AUTOSIZE))
+            continue;
+        info.fsStyle |= BTNS_AUTOSIZE;
+        SendMessageW(toolbar, TB_SETBUTTONINFOW, i, (LPARAM)&info);
+    }
+}
+
 void Layout(HWND wnd, MenuBar* bar)
 {
+    AutosizeButtons(bar->toolbar);
     RECT rc;
     GetClientRect(wnd, &rc);
     SetWindowPos(bar->toolbar, nullptr, 0, 1, rc.right, rc.bottom - 1, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -85,26 +90,15 @@ void OpenPopup(HWND wnd, MenuBar* bar, UINT command, HMENU popup)
         GetClientRect(bar->toolbar, &button);
     MapWindowPoints(bar->toolbar, nullptr, (POINT*)&button, 2);
     SendMessageW(bar->toolbar, TB_PRESSBUTTON, command, TRUE);
-    // Tracked for the owner, so it gets WM_INITMENUPOPUP as it expects.
-    UINT chosen = (UINT)TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
+    // A pop-up stays open only for the foreground window; tracked for the
+    // owner, which gets WM_INITMENUPOPUP as it expects.
+    SetForegroundWindow(GetAncestor(bar->owner, GA_ROOT));
+    UINT chosen = (UINT)TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_RETURNCMD,
                                          button.left, button.top, bar->owner, nullptr);
     if (IsWindow(wnd))
         SendMessageW(bar->toolbar, TB_PRESSBUTTON, command, FALSE);
     if (chosen)
         PostMessageW(bar->owner, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
-}
-
-void PaintBackground(HWND wnd, MenuBar* bar, HDC dc)
-{
-    RECT rc;
-    GetClientRect(wnd, &rc);
-    HBRUSH fill = CreateSolidBrush(bar->background);
-    FillRect(dc, &rc, fill);
-    DeleteObject(fill);
-    RECT line = {rc.left, rc.top, rc.right, rc.top + 1};
-    HBRUSH edge = CreateSolidBrush(kTopLine);
-    FillRect(dc, &line, edge);
-    DeleteObject(edge);
 }
 
 bool ChangesButtons(UINT msg)
@@ -121,7 +115,12 @@ LRESULT CALLBACK MenuBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 
     // Toolbar messages go to the inner toolbar.
     if (msg > WM_USER && msg < WM_USER + 200) {
-        LRESULT result = SendMessageW(bar->toolbar, msg, wp, lp);
+        LRESULT result;
+        if (msg == TB_ADDBITMAP)
+            return AddImages(bar, (const TBADDBITMAP*)lp);
+        if (msg == TB_SETBITMAPSIZE)
+            SetImageSize(bar, LOWORD(lp), HIWORD(lp));
+        result = SendMessageW(bar->toolbar, msg, wp, lp);
         if (ChangesButtons(msg))
             Layout(wnd, bar);
         return result;
@@ -170,6 +169,8 @@ LRESULT CALLBACK MenuBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         break;
     case WM_NOTIFY: {
         NMHDR* header = (NMHDR*)lp;
+        if (header->code == NM_CUSTOMDRAW && header->hwndFrom == bar->toolbar)
+            return DrawMenuBarButton(bar, (NMTBCUSTOMDRAW*)lp);
         if (header->code == TBN_GETINFOTIPW) {
             NMTBGETINFOTIPW* info = (NMTBGETINFOTIPW*)lp;
             int index = ImageButtonIndex(bar, (UINT)info->iItem);
@@ -191,7 +192,7 @@ LRESULT CALLBACK MenuBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         // Taps on the bar leave the owner active (its pop-ups need that).
         return MA_NOACTIVATE;
     case WM_ERASEBKGND:
-        PaintBackground(wnd, bar, (HDC)wp);
+        PaintMenuBarBackground(wnd, bar, (HDC)wp);
         return 1;
     case WM_SIZE:
         Layout(wnd, bar);
@@ -202,6 +203,7 @@ LRESULT CALLBACK MenuBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
             DestroyMenu(bar->layout.menu);
         if (bar->font)
             DeleteObject(bar->font);
+        FreeImages(bar);
         delete bar;
         return 0;
     }
@@ -233,24 +235,6 @@ HWND CreateToolbar(HWND wnd)
     if (toolbar)
         SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     return toolbar;
-}
-
-// The strip's image size: the bitmap's height and its width over the count.
-void AddBitmapStrip(HWND toolbar, HINSTANCE module, int bitmapId, int images)
-{
-    int cx = kImageSize, cy = kImageSize;
-    HBITMAP strip = LoadBitmapW(module, MAKEINTRESOURCEW(bitmapId));
-    if (strip) {
-        BITMAP info = {};
-        if (GetObjectW(strip, sizeof(info), &info) && info.bmWidth >= images) {
-            cx = info.bmWidth / images;
-            cy = info.bmHeight;
-        }
-        DeleteObject(strip);
-    }
-    SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(cx, cy));
-    TBADDBITMAP add = {module, (UINT_PTR)bitmapId};
-    SendMessageW(toolbar, TB_ADDBITMAP, images, (LPARAM)&add);
 }
 
 // A top-level owner reaching into the bar's strip is shortened to end above it.
@@ -316,9 +300,9 @@ extern "C" BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* pmbi)
     if (bar->font)
         SendMessageW(bar->toolbar, WM_SETFONT, (WPARAM)bar->font, FALSE);
     if (pmbi->nBmpId && pmbi->cBmpImages > 0)
-        AddBitmapStrip(bar->toolbar, module, pmbi->nBmpId, pmbi->cBmpImages);
+        AddBitmapStrip(bar, module, pmbi->nBmpId, pmbi->cBmpImages);
     else
-        SendMessageW(bar->toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
+        SetImageSize(bar, bar->imageWidth, bar->imageHeight);
     AddButtons(bar);
     Layout(wnd, bar);
 

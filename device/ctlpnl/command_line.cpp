@@ -56,7 +56,8 @@ std::wstring Unquote(const std::wstring& text)
 bool ParseCplRequest(const wchar_t* args, CplRequest* request)
 {
     *request = CplRequest();
-    std::wstring text = Trim(args ? args : L"");
+    // Launchers that quote the whole argument text pass it as one word.
+    std::wstring text = Trim(Unquote(Trim(args ? args : L"")));
     if (text.empty()) {
         request->panel = true;
         return true;

@@ -45,6 +45,7 @@ TEST(ControlPanelPage, IsTitledAfterThePageAndClosesWithOk)
         {L"mycpl.cpl 5,0", L"Settings: Battery Settings"},
         {L"cplmain.cpl 14,0", L"Control Panel page 14"},
         {L"CPLMAIN.CPL,16", L"Settings: Clock"},
+        {L"\"cplmain.cpl 9,0\"", L"Settings: Sound/Notification"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);

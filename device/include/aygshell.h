@@ -326,7 +326,8 @@ AYGSHELLAPI BOOL WINAPI SHResolveShortcut(LPCWSTR szShortcut, LPWSTR pszPath, in
 // library also exports it as ShellExecuteExW, so callers linking the device
 // libraries first get it through the ordinary ShellExecuteEx, and likewise
 // SHGetFileInfoW (small icons of text shortcuts come from their target) and
-// SHGetSpecialFolderPathW (the folders above):
+// SHGetSpecialFolderPathW (the folders above) and Shell_NotifyIconW (icons go
+// to the shell's task bar, shellproto.h):
 //   - a program (".exe"): a bare name is looked up first in \Windows, so
 //     device programs shadow the desktop's own; arguments follow its path;
 //   - a shortcut (".lnk"): its command is run, the caller's parameters
@@ -335,7 +336,8 @@ AYGSHELLAPI BOOL WINAPI SHResolveShortcut(LPCWSTR szShortcut, LPWSTR pszPath, in
 //     in \Windows\pword.exe (or notepad); other documents go to the desktop
 //     shell's associations.
 // Every process starts in the device drive's root.  Each call is written to
-// the device log as "launch: <file> <parameters>".  Returns TRUE with
+// the device log as "launch: <file> <parameters>" ("launch: <file>" without
+// parameters; a start that fails adds "launch: failed: ...").  Returns TRUE with
 // hInstApp > 32 on success; FALSE with hInstApp = SE_ERR_* and the last
 // error set otherwise.  SEE_MASK_NOCLOSEPROCESS returns the process in
 // hProcess.

@@ -70,3 +70,134 @@ typedef struct {
     HWND  hwnd;
     BOOL  up;
 } SHELL_SIPSTATE_DATA;
+
+// 'NTFY' — a notification icon (Shell_NotifyIconW, which aygshell.dll
+// exports in place of the desktop's): message is NIM_ADD, NIM_MODIFY or
+// NIM_DELETE; hwnd and uID name the icon; uFlags says which of
+// uCallbackMessage (NIF_MESSAGE), pixels (NIF_ICON) and tip (NIF_TIP) are
+// given.  An icon is a handle of the sender's process that the shell
+// cannot draw, so the library sends its pixels: the icon drawn at 16 x 16,
+// top row first, each pixel 0xAARRGGBB with the colour premultiplied by
+// its alpha (0 = transparent), as ShellPackNotifyIcon below makes them.
+// The task bar draws the icons between the title and the clock; a tap on
+// one posts uCallbackMessage to hwnd with wParam = uID and lParam =
+// WM_LBUTTONDOWN, then with lParam = WM_LBUTTONUP.  It answers FALSE for an
+// NIM_ADD of an icon it already has (or when it is full) and for an
+// NIM_MODIFY or NIM_DELETE of one it does not have.  Icons of destroyed
+// windows are forgotten.
+#define SHELL_NOTIFYICON      SHELL_CODE('N', 'T', 'F', 'Y')
+#define SHELL_NOTIFYICON_SIZE 16
+#define SHELL_NOTIFYICON_TIPCCH 64
+typedef struct {
+    DWORD message;           // NIM_ADD, NIM_MODIFY, NIM_DELETE
+    HWND  hwnd;
+    UINT  uID;
+    UINT  uFlags;            // NIF_MESSAGE | NIF_ICON | NIF_TIP
+    UINT  uCallbackMessage;
+    WCHAR tip[SHELL_NOTIFYICON_TIPCCH];   // always terminated
+    DWORD pixels[SHELL_NOTIFYICON_SIZE * SHELL_NOTIFYICON_SIZE];
+} SHELL_NOTIFYICON_DATA;
+
+// Fills pixels[] of a SHELL_NOTIFYICON_DATA from an icon of the caller's
+// process.  The icon is drawn on black and on white: where both agree the
+// pixel is opaque, where they differ by the full range it is transparent,
+// and in between the difference gives the alpha (so both masked and
+// alpha-blended icons come out right).  FALSE when the icon cannot be drawn.
+inline BOOL ShellPackNotifyIcon(HICON icon, DWORD* pixels)
+{
+    const int n = SHELL_NOTIFYICON_SIZE;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = n;
+    bmi.bmiHeader.biHeight = -n;  // top row first
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    HDC dc = CreateCompatibleDC(nullptr);
+    void* onBlackBits = nullptr;
+    void* onWhiteBits = nullptr;
+    HBITMAP onBlack = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &onBlackBits, nullptr, 0);
+    HBITMAP onWhite = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &onWhiteBits, nullptr, 0);
+    BOOL ok = dc && onBlack && onWhite;
+    if (ok) {
+        for (int i = 0; i < n * n; ++i) {
+            static_cast<DWORD*>(onBlackBits)[i] = 0x00000000;
+            static_cast<DWORD*>(onWhiteBits)[i] = 0x00FFFFFF;
+        }
+        HGDIOBJ old = SelectObject(dc, onBlack);
+        ok = DrawIconEx(dc, 0, 0, icon, n, n, 0, nullptr, DI_NORMAL);
+        SelectObject(dc, onWhite);
+        ok = ok && DrawIconEx(dc, 0, 0, icon, n, n, 0, nullptr, DI_NORMAL);
+        SelectObject(dc, old);
+        GdiFlush();
+    }
+    if (ok) {
+        const DWORD* black = static_cast<const DWORD*>(onBlackBits);
+        const DWORD* white = static_cast<const DWORD*>(onWhiteBits);
+        for (int i = 0; i < n * n; ++i) {
+            // On black a pixel is alpha * colour, on white alpha * colour +
+            // (255 - alpha): the difference of the green channels is 255 - alpha.
+            int g0 = (int)((black[i] >> 8) & 0xFF);
+            int g1 = (int)((white[i] >> 8) & 0xFF);
+            int alpha = 255 - (g1 - g0);
+            if (alpha < 0)
+                alpha = 0;
+            if (alpha > 255)
+                alpha = 255;
+            pixels[i] = alpha ? (((DWORD)alpha << 24) | (black[i] & 0x00FFFFFF)) : 0;
+        }
+    }
+    if (onBlack)
+        DeleteObject(onBlack);
+    if (onWhite)
+        DeleteObject(onWhite);
+    if (dc)
+        DeleteDC(dc);
+    return ok;
+}
+
+// Task-bar hooks.  On the device a program may replace the task bar's
+// window procedure to act on its taps first; a window procedure of another
+// process cannot be replaced here, so the task bar keeps a chain of
+// subscriber windows instead and asks them itself.
+//
+// Subscribing: send the task bar the message registered under
+// SHELL_HOOK_MESSAGE_NAME with wParam = the subscriber window and lParam =
+// a combination of the SHELL_HOOK_* flags below (0 unsubscribes).  The
+// answer is TRUE when the chain changed (FALSE for a window that is not a
+// window, an unsubscribe of a window that was not subscribed, or a full
+// chain).  Subscribing again moves the window to the front with the new
+// flags.  Windows that are destroyed drop out by themselves.
+//
+// What the subscribers hear: the task bar's stylus releases (WM_LBUTTONUP,
+// lParam = the point in task-bar coordinates), message 1024 (WM_USER) with
+// wParam 4 and, with SHELL_HOOK_PRESSES, its stylus presses
+// (WM_LBUTTONDOWN).  For each such message, before its own handling, the
+// task bar sends (SendMessageTimeout, 1 second) the message registered under
+// SHELL_HOOK_NOTIFY_NAME to the SHELL_HOOK_BEFORE subscribers, the last
+// subscribed first, with
+//     wParam = SHELL_HOOK_PACK(original message, original wParam)
+//     lParam = the original lParam
+// A non-zero answer means "handled": nobody further down the chain is
+// asked and the task bar skips its own handling.  When nobody handled it,
+// the task bar handles the message and then sends the message registered
+// under SHELL_HOOK_DONE_NAME, packed the same way, to the SHELL_HOOK_AFTER
+// subscribers (answers are ignored).  A subscriber must not send to the
+// task bar while it answers, except to change its subscription.
+#define SHELL_HOOK_MESSAGE_NAME  L"SimTaskBarHook"
+#define SHELL_HOOK_NOTIFY_NAME   L"SimTaskBarHookNotify"
+#define SHELL_HOOK_DONE_NAME     L"SimTaskBarHookDone"
+
+#define SHELL_HOOK_OFF       0x0   // unsubscribe
+#define SHELL_HOOK_BEFORE    0x1   // asked before the task bar's own handling
+#define SHELL_HOOK_AFTER     0x2   // told after it (when nobody handled the message)
+#define SHELL_HOOK_PRESSES   0x4   // stylus presses as well as releases
+
+#define SHELL_HOOK_TASKBAR_MESSAGE  (WM_USER + 0)   // 1024, heard with wParam 4
+#define SHELL_HOOK_TASKBAR_WPARAM   4
+
+// wParam of a notification: the original message in the low 32 bits, the
+// original wParam (which is small for every message heard) in the high 32.
+#define SHELL_HOOK_PACK(msg, wp)   ((WPARAM)(((ULONG_PTR)(DWORD)(wp) << 32) | (DWORD)(msg)))
+#define SHELL_HOOK_MSG(packed)     ((UINT)((ULONG_PTR)(packed) & 0xFFFFFFFFu))
+#define SHELL_HOOK_WPARAM(packed)  ((WPARAM)((ULONG_PTR)(packed) >> 32))

@@ -443,6 +443,27 @@ TEST(TaskBar, FullScreenHidesAndShowsTheShellsTaskBar)
     EXPECT_FALSE(SHFullScreen(nullptr, SHFS_HIDETASKBAR));
 }
 
+TEST(TaskBar, NotificationIconsAreAddedChangedAndRemovedOnce)
+{
+    ASSERT_TRUE(FindWindowW(L"HHTaskBar", nullptr)) << "the device shell is not running";
+    Owner owner(kFullScreen);
+    NOTIFYICONDATAW icon = {};
+    icon.cbSize = NOTIFYICONDATAW_V1_SIZE;  // the device's record
+    icon.hWnd = owner.hwnd;
+    icon.uID = 7;
+    icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+    icon.uCallbackMessage = WM_APP + 1;
+    icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wcscpy_s(icon.szTip, L"Battery");
+    EXPECT_TRUE(Shell_NotifyIconW(NIM_ADD, &icon));
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_ADD, &icon));  // already there
+    icon.uFlags = NIF_TIP;
+    EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
+    EXPECT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_DELETE, &icon));
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_ADD, nullptr));
+}
+
 /* --- Shortcuts, execution and folders ------------------------------------ */
 
 std::string ReadBytes(const wchar_t* path)

@@ -1,7 +1,5 @@
 #include "devctl_runner.h"
 
-#include <thread>
-
 namespace {
 
 std::wstring ExecutableFolderOfThisTest()
@@ -43,12 +41,20 @@ std::wstring FromUtf8(const std::string& bytes)
     return text;
 }
 
-void ReadAll(HANDLE pipe, std::string* into)
+// Reads what the pipe holds now, without waiting for more.  The runner never
+// waits for the end of the pipe: a process devctl starts (Wine's desktop
+// process, a program run by `exec`) may inherit the write end and keep it
+// open long after devctl is gone.
+void Drain(HANDLE pipe, std::string* into)
 {
-    char buffer[4096];
-    DWORD got;
-    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got)
+    DWORD available = 0;
+    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available) {
+        char buffer[4096];
+        DWORD got = 0;
+        if (!ReadFile(pipe, buffer, available < sizeof(buffer) ? available : sizeof(buffer), &got, nullptr) || !got)
+            return;
         into->append(buffer, got);
+    }
 }
 
 } // namespace
@@ -121,36 +127,34 @@ DevctlResult RunDevctl(std::initializer_list<std::wstring> args, DWORD timeoutMs
     CloseHandle(errWrite);
 
     std::string outBytes, errBytes;
-    std::thread outReader(ReadAll, outRead, &outBytes);
-    std::thread errReader(ReadAll, errRead, &errBytes);
     if (started) {
         ULONGLONG start = GetTickCount64();
         for (;;) {
-            ULONGLONG spent = GetTickCount64() - start;
-            if (spent >= timeoutMs) {
-                TerminateProcess(process.hProcess, 0xFFFFFFFF);
-                WaitForSingleObject(process.hProcess, 5000);
+            Drain(outRead, &outBytes);
+            Drain(errRead, &errBytes);
+            DWORD wait = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 20, QS_ALLINPUT);
+            if (wait == WAIT_OBJECT_0) {
+                // Everything devctl wrote is in the pipes once it has ended.
+                Drain(outRead, &outBytes);
+                Drain(errRead, &errBytes);
+                GetExitCodeProcess(process.hProcess, &result.exitCode);
                 break;
             }
-            DWORD wait = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, (DWORD)(timeoutMs - spent),
-                                                   QS_ALLINPUT);
-            if (wait == WAIT_OBJECT_0) {
-                GetExitCodeProcess(process.hProcess, &result.exitCode);
+            if (GetTickCount64() - start >= timeoutMs) {
+                TerminateProcess(process.hProcess, 0xFFFFFFFF);
+                WaitForSingleObject(process.hProcess, 5000);
                 break;
             }
             PumpMessages(0);
         }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
+        result.err = FromUtf8(errBytes);
     } else {
         result.err = L"cannot start " + exe;
     }
-    outReader.join();
-    errReader.join();
     CloseHandle(outRead);
     CloseHandle(errRead);
     result.out = FromUtf8(outBytes);
-    if (started)
-        result.err = FromUtf8(errBytes);
     return result;
 }

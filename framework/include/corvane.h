@@ -4,4 +4,5 @@
 #include "coretypes.h"
 #include "drawing.h"
 #include "registry.h"
+#include "shell.h"
 #include "wndframe.h"

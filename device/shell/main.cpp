@@ -18,6 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         return 1;
     SetForegroundWindow(today);
     DevLog(L"shell", L"boot");
+    // As on the device, the start-up folder runs once the shell is up.
+    RunStartUpFolder();
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <shellproto.h>
+
 // Device screen geometry.
 constexpr int kScreenWidth = 240;
 constexpr int kScreenHeight = 320;
@@ -13,9 +15,81 @@ constexpr int kTaskBarHeight = 26;
 BOOL RegisterTaskBarClass(HINSTANCE instance);
 HWND CreateTaskBar(HINSTANCE instance);
 
+// Per-window requests of the shell library: navigation-bar titles and
+// full-screen flags (navbar_text.cpp).  Each Handle* answers whether it took
+// the request.
+bool HandleNavBarText(const SHELL_NAVTEXT_DATA& request);
+bool HandleFullScreen(const SHELL_FULLSCREEN_DATA& request);
+// The title set for wnd (or, failing that, for its top-level owner); false
+// when none is set.
+bool GetNavBarText(HWND wnd, wchar_t* text, int cch);
+struct FullScreenState {
+    bool taskBarHidden = false;
+    bool sipButtonHidden = false;
+    bool startIconHidden = false;
+};
+// The full-screen state asked for wnd (or its top-level owner).
+FullScreenState GetFullScreenState(HWND wnd);
+// Drops the entries of destroyed windows.
+void ForgetDeadNavBarWindows();
+
+// The chain of task-bar hook subscribers (taskbar_hooks.cpp).
+void RegisterTaskBarHookMessages();
+UINT TaskBarHookMessage();
+LRESULT HandleHookSubscription(HWND subscriber, LPARAM flags);
+// True when msg is one the subscribers hear.
+bool IsHookedTaskBarMessage(UINT msg, WPARAM wp);
+// Asks the subscribers before the task bar's own handling; true when one of
+// them handled the message.
+bool AskTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp);
+// Tells the subscribers that asked for it, after the task bar's own handling.
+void TellTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp);
+
+// Notification icons in the task bar (notify_icons.cpp).
+bool HandleNotifyIcon(const SHELL_NOTIFYICON_DATA& request);
+// Draws the icons right-aligned to end at `right`; returns the left edge of
+// the leftmost icon (right when there are none).  Remembers where each one
+// went for the taps.
+int DrawNotifyIcons(HDC dc, int right, int top);
+// A press on the task bar at point: true when it hit an icon (whose owner
+// was told).  The release goes to the icon pressed last, wherever it is.
+bool PressNotifyIcon(POINT point);
+bool ReleaseNotifyIcon();
+// Drops icons of destroyed windows; true when one was dropped.
+bool ForgetDeadNotifyIcons();
+// Changes with every change of the icons (for repainting).
+unsigned NotifyIconsVersion();
+void DestroyNotifyIcons();
+
+// Hardware buttons (hardware_keys.cpp): the application keys 0xC1-0xC6
+// run the commands assigned to them.
+void StartHardwareKeys(HWND owner);
+void ReloadHardwareKeys();
+void OnHardwareKey(WPARAM hotKeyId);
+void StopHardwareKeys(HWND owner);
+
+// Starting programs the device's way (shell_execute.cpp): a command is a
+// program or document, quoted when it holds blanks, then its arguments.
+bool RunDeviceCommand(const wchar_t* command, const wchar_t* why);
+bool RunDeviceFile(const wchar_t* file, const wchar_t* args, const wchar_t* why);
+// Splits a command into its file (quotes removed) and arguments.
+void SplitDeviceCommand(const wchar_t* command, wchar_t* file, int cchFile, wchar_t* args, int cchArgs);
+
+// The start-up folder (startup_folder.cpp): runs everything in
+// "\Windows\StartUp" once, at boot.
+void RunStartUpFolder();
+
 // Today screen (today.cpp).
 BOOL RegisterTodayClass(HINSTANCE instance);
 HWND CreateTodayScreen(HINSTANCE instance);
+
+// Today items (today_items.cpp): the item libraries registered under
+// HKLM "Software\Microsoft\Today\Items", stacked below the built-in rows.
+void LoadTodayItems(HWND today, int top);
+void UnloadTodayItems();
+// Asks every item whether it changed; re-lays them out when a height
+// changed.  Returns true when the layout changed.
+bool PollTodayItems(int top);
 
 // Drawing helpers shared by the shell's windows (paint.cpp).
 void FillVerticalGradient(HDC dc, const RECT& rc, COLORREF top, COLORREF bottom);

@@ -1,9 +1,13 @@
 // The task bar: the strip across the top of the device screen.  It shows the
-// start flag, the foreground application's title and the time, and its right
-// corner is the "ok" / smart-minimise button of the foreground application.
+// start flag, the foreground application's title, the notification icons and
+// the time, and its right corner is the "ok" / smart-minimise button of the
+// foreground application.  Programs talk to it through the shell library
+// (WM_COPYDATA, shellproto.h) and may hook its taps (taskbar_hooks.cpp).
 #include "shell.h"
 
 #include <stdio.h>
+#include <string.h>
+#include <strsafe.h>
 
 namespace {
 
@@ -12,6 +16,27 @@ const wchar_t kTodayClass[] = L"DesktopExplorerWindow";
 constexpr DWORD kCaptionOkButton = 0x80000000;  // WS_EX_CAPTIONOKBTN
 constexpr int kCornerLeft = 216;                // taps at x > 215 hit the corner
 constexpr UINT_PTR kRefreshTimer = 1;
+// Often enough that the title follows the foreground at once to the eye.
+constexpr UINT kRefreshMs = 250;
+constexpr WPARAM kButtonsChanged = 228;  // WM_SETTINGCHANGE: hardware-button assignments
+constexpr int kIconsTop = 5;
+
+// What the bar shows; it repaints when this changes.
+struct BarView {
+    HWND app;
+    wchar_t title[SHELL_NAVTEXT_CCH];
+    bool okButton;
+    bool startIcon;
+    int minute;
+    unsigned icons;
+
+    bool operator==(const BarView& other) const
+    {
+        return app == other.app && wcscmp(title, other.title) == 0 && okButton == other.okButton &&
+               startIcon == other.startIcon && minute == other.minute && icons == other.icons;
+    }
+};
+BarView g_shown = {};
 
 const COLORREF kBarTop = RGB(0x2F, 0x6E, 0xCF);
 const COLORREF kBarBottom = RGB(0x0B, 0x3B, 0x8F);
@@ -83,41 +108,118 @@ void DrawCorner(HDC dc, bool okButton)
     DeleteObject(font);
 }
 
-void PaintTaskBar(HWND wnd, HDC dc)
+// The title: what SHSetNavBarText set for the foreground window, else the
+// application's window text, else "Start" (also over the Today screen).
+void ReadTitle(HWND app, wchar_t* title, int cch)
+{
+    HWND fg = GetForegroundWindow();
+    if (fg && !IsTodayScreen(app) && GetNavBarText(fg, title, cch))
+        return;
+    if (app && !IsTodayScreen(app) && IsApplicationWindow(app) && GetWindowTextW(app, title, cch) > 0)
+        return;
+    StringCchCopyW(title, cch, L"Start");
+}
+
+BarView CurrentView()
+{
+    BarView view = {};
+    view.app = ForegroundApplication();
+    ReadTitle(view.app, view.title, SHELL_NAVTEXT_CCH);
+    view.okButton = view.app && (GetWindowLongPtrW(view.app, GWL_EXSTYLE) & kCaptionOkButton);
+    view.startIcon = !GetFullScreenState(GetForegroundWindow()).startIconHidden;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    view.minute = now.wHour * 60 + now.wMinute;
+    view.icons = NotifyIconsVersion();
+    return view;
+}
+
+void PaintTaskBar(HWND wnd, HDC dc, const BarView& view)
 {
     RECT rc;
     GetClientRect(wnd, &rc);
     FillVerticalGradient(dc, rc, kBarTop, kBarBottom);
-    DrawStartFlag(dc, 4, 5);
-
-    HWND app = ForegroundApplication();
-    wchar_t title[128] = L"Start";
-    if (app && !IsTodayScreen(app) && IsApplicationWindow(app))
-        GetWindowTextW(app, title, 128);
+    if (view.startIcon)
+        DrawStartFlag(dc, 4, 5);
 
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
-    HFONT bold = CreateShellFont(13, true);
-    HGDIOBJ oldFont = SelectObject(dc, bold);
-    RECT titleRect = {26, 0, 160, kTaskBarHeight};
-    DrawTextW(dc, title, -1, &titleRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 
+    // Right to left: the corner, the clock, the icons, then the title in
+    // what is left.
     wchar_t clock[32];
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    int hour = now.wHour % 12 ? now.wHour % 12 : 12;
-    _snwprintf(clock, 31, L"%d:%02d", hour, now.wMinute);
-    clock[31] = L'\0';
+    int hour = (view.minute / 60) % 12 ? (view.minute / 60) % 12 : 12;
+    StringCchPrintfW(clock, 32, L"%d:%02d", hour, view.minute % 60);
     HFONT normal = CreateShellFont(12, false);
-    SelectObject(dc, normal);
-    RECT clockRect = {160, 0, kCornerLeft - 4, kTaskBarHeight};
+    HGDIOBJ oldFont = SelectObject(dc, normal);
+    SIZE clockSize = {};
+    GetTextExtentPoint32W(dc, clock, (int)wcslen(clock), &clockSize);
+    RECT clockRect = {kCornerLeft - 4 - clockSize.cx, 0, kCornerLeft - 4, kTaskBarHeight};
     DrawTextW(dc, clock, -1, &clockRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+
+    int iconsLeft = DrawNotifyIcons(dc, clockRect.left - 6, kIconsTop);
+
+    HFONT bold = CreateShellFont(13, true);
+    SelectObject(dc, bold);
+    RECT titleRect = {view.startIcon ? 26 : 6, 0, iconsLeft - 4, kTaskBarHeight};
+    DrawTextW(dc, view.title, -1, &titleRect,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     DeleteObject(bold);
     DeleteObject(normal);
 
-    bool okButton = app && (GetWindowLongPtrW(app, GWL_EXSTYLE) & kCaptionOkButton);
-    DrawCorner(dc, okButton);
+    DrawCorner(dc, view.okButton);
+}
+
+// A full-screen application hides the bar while it is in front; any other
+// brings it back.
+void ApplyFullScreen(HWND wnd)
+{
+    bool hide = GetFullScreenState(GetForegroundWindow()).taskBarHidden;
+    bool visible = IsWindowVisible(wnd) != 0;
+    if (hide && visible)
+        ShowWindow(wnd, SW_HIDE);
+    else if (!hide && !visible)
+        SetWindowPos(wnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void Refresh(HWND wnd)
+{
+    ForgetDeadNavBarWindows();
+    ForgetDeadNotifyIcons();
+    ApplyFullScreen(wnd);
+    if (!(CurrentView() == g_shown))
+        InvalidateRect(wnd, nullptr, FALSE);
+}
+
+// A request of the shell library; records of another size are ignored.
+LRESULT HandleCopyData(HWND wnd, const COPYDATASTRUCT* copy)
+{
+    if (!copy || !copy->lpData)
+        return FALSE;
+    bool taken = false;
+    switch (copy->dwData) {
+    case SHELL_NAVTEXT:
+        if (copy->cbData == sizeof(SHELL_NAVTEXT_DATA))
+            taken = HandleNavBarText(*static_cast<const SHELL_NAVTEXT_DATA*>(copy->lpData));
+        break;
+    case SHELL_FULLSCREEN:
+        if (copy->cbData == sizeof(SHELL_FULLSCREEN_DATA))
+            taken = HandleFullScreen(*static_cast<const SHELL_FULLSCREEN_DATA*>(copy->lpData));
+        break;
+    case SHELL_DONEBUTTON:
+        // The button follows the window's extended style, read at painting.
+        taken = copy->cbData == sizeof(SHELL_DONEBUTTON_DATA) &&
+                IsWindow(static_cast<const SHELL_DONEBUTTON_DATA*>(copy->lpData)->hwnd);
+        break;
+    case SHELL_NOTIFYICON:
+        if (copy->cbData == sizeof(SHELL_NOTIFYICON_DATA))
+            taken = HandleNotifyIcon(*static_cast<const SHELL_NOTIFYICON_DATA*>(copy->lpData));
+        break;
+    }
+    if (taken)
+        InvalidateRect(wnd, nullptr, FALSE);
+    return taken;
 }
 
 // Smart minimise: the foreground application goes to the bottom and the next
@@ -147,22 +249,51 @@ void TapCorner()
     SmartMinimise(app);
 }
 
+// The task bar's own handling of the messages its hooks hear.
+void OwnHandling(HWND wnd, UINT msg, LPARAM lp)
+{
+    POINT point = {(short)LOWORD(lp), (short)HIWORD(lp)};
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+        SetCapture(wnd);
+        PressNotifyIcon(point);
+        break;
+    case WM_LBUTTONUP: {
+        RECT rc;
+        GetClientRect(wnd, &rc);
+        if (!ReleaseNotifyIcon() && PtInRect(&rc, point) && point.x >= kCornerLeft)
+            TapCorner();
+        InvalidateRect(wnd, nullptr, FALSE);
+        break;
+    }
+    default:
+        // Message 1024 with wParam 4 means nothing to the task bar itself:
+        // it is there for its hooks.
+        break;
+    }
+}
+
 LRESULT CALLBACK TaskBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
     case WM_CREATE:
-        SetTimer(wnd, kRefreshTimer, 1000, nullptr);
+        SetTimer(wnd, kRefreshTimer, kRefreshMs, nullptr);
+        StartHardwareKeys(wnd);
         return 0;
     case WM_TIMER:
-        InvalidateRect(wnd, nullptr, FALSE);
+        Refresh(wnd);
         return 0;
     case WM_MOUSEACTIVATE:
         // Taps on the task bar never take the foreground from the application.
         return MA_NOACTIVATE;
-    case WM_LBUTTONUP:
-        if ((short)LOWORD(lp) >= kCornerLeft)
-            TapCorner();
-        InvalidateRect(wnd, nullptr, FALSE);
+    case WM_COPYDATA:
+        return HandleCopyData(wnd, reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case WM_HOTKEY:
+        OnHardwareKey(wp);
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wp == kButtonsChanged)
+            ReloadHardwareKeys();
         return 0;
     case WM_ERASEBKGND:
         return 1;
@@ -173,7 +304,8 @@ LRESULT CALLBACK TaskBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         HDC mem = CreateCompatibleDC(dc);
         HBITMAP bmp = CreateCompatibleBitmap(dc, kScreenWidth, kTaskBarHeight);
         HGDIOBJ old = SelectObject(mem, bmp);
-        PaintTaskBar(wnd, mem);
+        g_shown = CurrentView();
+        PaintTaskBar(wnd, mem, g_shown);
         BitBlt(dc, 0, 0, kScreenWidth, kTaskBarHeight, mem, 0, 0, SRCCOPY);
         SelectObject(mem, old);
         DeleteObject(bmp);
@@ -185,6 +317,22 @@ LRESULT CALLBACK TaskBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         // The task bar ends with the device; closing it ends the shell.
         PostQuitMessage(0);
         return 0;
+    case WM_DESTROY:
+        StopHardwareKeys(wnd);
+        DestroyNotifyIcons();
+        return 0;
+    }
+    if (msg == TaskBarHookMessage() && msg != 0)
+        return HandleHookSubscription(reinterpret_cast<HWND>(wp), lp);
+    if (IsHookedTaskBarMessage(msg, wp)) {
+        // The capture belongs to the press, whoever handles the release.
+        if (msg == WM_LBUTTONUP && GetCapture() == wnd)
+            ReleaseCapture();
+        if (AskTaskBarHooks(msg, wp, lp))
+            return 0;
+        OwnHandling(wnd, msg, lp);
+        TellTaskBarHooks(msg, wp, lp);
+        return 0;
     }
     return DefWindowProcW(wnd, msg, wp, lp);
 }
@@ -193,6 +341,7 @@ LRESULT CALLBACK TaskBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 
 BOOL RegisterTaskBarClass(HINSTANCE instance)
 {
+    RegisterTaskBarHookMessages();
     WNDCLASSW wc = {};
     wc.lpfnWndProc = TaskBarProc;
     wc.hInstance = instance;

@@ -1,15 +1,27 @@
 // The Today screen: the device's home, covering the screen below the task
-// bar, showing the date and the owner's name on the Today background.
+// bar, showing the date and the owner's name on the Today background, and
+// below them the Today items (today_items.cpp).
 #include "shell.h"
 
 #include <stdio.h>
+#include <todaycmn.h>
 
 namespace {
 
 const wchar_t kTodayClass[] = L"DesktopExplorerWindow";
 const wchar_t kBackgroundPath[] = L"\\Windows\\tdybkgnd.bmp";
 constexpr UINT_PTR kDateTimer = 1;
+constexpr UINT_PTR kItemPollTimer = 2;
+constexpr UINT kItemPollMs = 4000;
 constexpr int kRowHeight = 22;
+constexpr int kItemsTop = 2 * kRowHeight;  // below the date and owner rows
+constexpr WPARAM kButtonsChanged = 228;     // SPI 228: hardware-button assignments
+constexpr WPARAM kInputPanelMoved = 224;    // SPI_SETSIPINFO: the input panel went up or down
+constexpr UINT kLoadItemsMessage = WM_APP + 1;
+
+// The background picture at the screen's size, drawn once and reused by the
+// screen and by the items that ask for it (TODAYM_DRAWWATERMARK).
+HBITMAP g_background = nullptr;
 
 const COLORREF kRowText = RGB(0x00, 0x00, 0x00);
 const COLORREF kRowLine = RGB(0xB8, 0xC8, 0xE0);
@@ -60,7 +72,7 @@ void DrawRow(HDC dc, int top, const wchar_t* text, bool bold)
     DeleteObject(pen);
 }
 
-void PaintBackground(HDC dc, const RECT& rc)
+void DrawBackgroundPicture(HDC dc, const RECT& rc)
 {
     HBITMAP picture = (HBITMAP)LoadImageW(nullptr, kBackgroundPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
     if (picture) {
@@ -78,11 +90,72 @@ void PaintBackground(HDC dc, const RECT& rc)
     FillVerticalGradient(dc, rc, RGB(0xFF, 0xFF, 0xFF), RGB(0xD6, 0xE4, 0xF7));
 }
 
+void ForgetBackground()
+{
+    if (g_background)
+        DeleteObject(g_background);
+    g_background = nullptr;
+}
+
+// Copies the part of the background at (x, y) of the screen's client area
+// into rc of dc.
+void CopyBackground(HWND wnd, HDC dc, const RECT& rc, int x, int y)
+{
+    RECT client;
+    GetClientRect(wnd, &client);
+    HDC mem = CreateCompatibleDC(dc);
+    if (!g_background) {
+        // Made for the screen: the caller's DC may hold a monochrome bitmap.
+        HDC screen = GetDC(nullptr);
+        g_background = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(mem, g_background);
+        DrawBackgroundPicture(mem, client);
+        SelectObject(mem, old);
+    }
+    HGDIOBJ old = SelectObject(mem, g_background);
+    BitBlt(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, mem, x, y, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+}
+
+// TODAYM_DRAWWATERMARK: an item wants the background behind rc of its own
+// window drawn into its DC.
+LRESULT DrawWatermark(HWND wnd, const TODAYDRAWWATERMARKINFO* info)
+{
+    if (!info || !info->hdc)
+        return FALSE;
+    POINT origin = {info->rc.left, info->rc.top};
+    if (info->hwnd && IsWindow(info->hwnd))
+        MapWindowPoints(info->hwnd, wnd, &origin, 1);
+    CopyBackground(wnd, info->hdc, info->rc, origin.x, origin.y);
+    return TRUE;
+}
+
+LRESULT ItemColour(WPARAM which)
+{
+    switch (which) {
+    case TODAYCOLOR_HIGHLIGHT:
+        return GetSysColor(COLOR_HIGHLIGHT);
+    case TODAYCOLOR_HIGHLIGHTEDTEXT:
+        return GetSysColor(COLOR_HIGHLIGHTTEXT);
+    case TODAYCOLOR_TEXT:
+    default:
+        return kRowText;
+    }
+}
+
+void ReloadItems(HWND wnd)
+{
+    LoadTodayItems(wnd, kItemsTop);
+    InvalidateRect(wnd, nullptr, FALSE);
+}
+
 void PaintToday(HWND wnd, HDC dc)
 {
     RECT rc;
     GetClientRect(wnd, &rc);
-    PaintBackground(dc, rc);
+    CopyBackground(wnd, dc, rc, 0, 0);
 
     wchar_t date[80] = L"";
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, date, 80);
@@ -103,10 +176,38 @@ LRESULT CALLBACK TodayProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     switch (msg) {
     case WM_CREATE:
         SetTimer(wnd, kDateTimer, 60 * 1000, nullptr);
+        SetTimer(wnd, kItemPollTimer, kItemPollMs, nullptr);
+        // The items load once the window exists: they are its children.
+        PostMessageW(wnd, kLoadItemsMessage, 0, 0);
         return 0;
     case WM_TIMER:
+        if (wp == kItemPollTimer)
+            PollTodayItems(kItemsTop);
+        else
+            InvalidateRect(wnd, nullptr, FALSE);
+        return 0;
     case WM_SETTINGCHANGE:
-        InvalidateRect(wnd, nullptr, FALSE);
+        // A theme, the owner's name or the item list may have changed; the
+        // buttons and the input panel are none of the Today screen's business.
+        if (wp != kButtonsChanged && wp != kInputPanelMoved) {
+            ForgetBackground();
+            ReloadItems(wnd);
+        }
+        return 0;
+    case TODAYM_DRAWWATERMARK:
+        return DrawWatermark(wnd, reinterpret_cast<const TODAYDRAWWATERMARKINFO*>(lp));
+    case TODAYM_GETCOLOR:
+        return ItemColour(wp);
+    case TODAYM_REQUESTREFRESH:
+        // An item that changed asks for the round of questions now.
+        PollTodayItems(kItemsTop);
+        return 0;
+    case kLoadItemsMessage:
+        ReloadItems(wnd);
+        return 0;
+    case WM_DESTROY:
+        UnloadTodayItems();
+        ForgetBackground();
         return 0;
     case WM_ERASEBKGND:
         return 1;
@@ -148,6 +249,7 @@ BOOL RegisterTodayClass(HINSTANCE instance)
 
 HWND CreateTodayScreen(HINSTANCE instance)
 {
-    return CreateWindowExW(0, kTodayClass, L"Desktop", WS_POPUP | WS_VISIBLE, 0, kTaskBarHeight, kScreenWidth,
-                           kScreenHeight - kTaskBarHeight, nullptr, nullptr, instance, nullptr);
+    // Clipping children keeps the screen's own painting off its items.
+    return CreateWindowExW(0, kTodayClass, L"Desktop", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, kTaskBarHeight,
+                           kScreenWidth, kScreenHeight - kTaskBarHeight, nullptr, nullptr, instance, nullptr);
 }

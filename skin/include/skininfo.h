@@ -33,7 +33,7 @@ public:
     };
     enum Status { Normal = 0, Pushed = 1, Disabled = 2 };
     // The mask colour of a button that names none: no mask pixel has it.
-    static constexpr COLORREF kNoMaskColour = CLR_INVALID;
+    enum : COLORREF { kNoMaskColour = CLR_INVALID };
 
     CButton();
     CButton(const CButton& other) = default;

@@ -1,11 +1,13 @@
 // corsample: the smallest complete program on the framework. A window under
 // the task bar counts the taps and holds it receives, marks the last one,
-// and ends from the "Quit" command of its menu bar.
+// shows the device's watermark picture tiled and stretched under a shadowed
+// title, and ends from the "Quit" command of its menu bar.
 #include <windows.h>
 
 #include <wchar.h>
 
 #include "corsample_ids.h"
+#include "drawing.h"
 #include "wndframe.h"
 
 namespace {
@@ -23,6 +25,7 @@ public:
     {
         PAINTSTRUCT ps;
         HDC hdc = ::BeginPaint(m_hWnd, &ps);
+        DrawPictures(hdc);
         wchar_t line[64];
         swprintf(line, 64, L"Taps: %d  Holds: %d", m_taps, m_holds);
         ::TextOutW(hdc, 8, 8, line, (int)wcslen(line));
@@ -59,6 +62,25 @@ public:
     }
 
 private:
+    // The watermark GIF, decoded through the device's image decoder: tiled
+    // across a strip, then stretched into a box, under a shadowed title.
+    void DrawPictures(HDC hdc)
+    {
+        if (!m_picture.IsLoaded())
+            m_picture.Load(hdc, L"\\Windows\\StWater.gif");
+        RECT client;
+        ::GetClientRect(m_hWnd, &client);
+        // 70-pixel tiles of the picture's swoosh: the fourth is clipped at the edge.
+        RECT strip = {0, 150, client.right, 200};  // half-open
+        RECT swoosh = {100, 230, 169, 279};        // inclusive
+        m_picture.DrawTile(hdc, strip, swoosh, kOpaqueCopy);
+        RECT box = {60, 205, 179, 264};            // inclusive
+        m_picture.Draw(hdc, box, kOpaqueCopy);
+        CDC dc(hdc);
+        dc.ShadowTextOut(8, 128, L"Tiled and stretched", 13, RGB(0x80, 0x80, 0x80), RGB(0x00, 0x40, 0x80));
+    }
+
+    CImage m_picture;
     int m_taps = 0;
     int m_holds = 0;
     CPoint m_last{0, 0};

@@ -55,6 +55,12 @@ bool ReadPoint(const Args& args, size_t first, ScreenPoint* point)
 // Presses at a point, keeps the stylus down for downMs, lifts it there.
 int Press(ScreenPoint point, DWORD downMs)
 {
+    // Move there twice: the X server reports the pointer's move a little
+    // late, and a report of the old place arriving after the press would
+    // read as the stylus moving (a hold would become a tap).
+    if (!SendStylus(point, 0))
+        return kExitFailed;
+    Sleep(kSettleMs * 4);
     if (!SendStylus(point, 0))
         return kExitFailed;
     Sleep(kSettleMs);

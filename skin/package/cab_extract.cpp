@@ -69,7 +69,11 @@ int CCabRead::CopyFileData(const FileInfo& file, Sink& sink) const
 int CCabRead::WriteToFile(const FileInfo& file, const wchar_t* destination) const
 {
     // Written to "<destination>.new~" and renamed over the destination, so
-    // a failed extraction never leaves a cut-off member behind.
+    // a failed extraction never leaves a cut-off member behind.  A rename
+    // would replace a read-only file, which creating it in place never does.
+    DWORD attributes = GetFileAttributesW(destination);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return 0;
     size_t length = wcslen(destination);
     const wchar_t suffix[] = L".new~";
     const size_t suffixLength = sizeof suffix / sizeof suffix[0];

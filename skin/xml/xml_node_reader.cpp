@@ -56,7 +56,8 @@ int CXmlNodeReader::GetText(BSTR* text) const
 int CXmlNodeReader::GetInt(int* value) const
 {
     BSTR text = nullptr;
-    int ok = ToInt(ReadText(m_node, &text), text, value);
+    int read = ReadText(m_node, &text);
+    int ok = ToInt(read, text, value);
     SysFreeString(text);
     return ok;
 }
@@ -64,7 +65,8 @@ int CXmlNodeReader::GetInt(int* value) const
 int CXmlNodeReader::GetDouble(double* value) const
 {
     BSTR text = nullptr;
-    int ok = ToDouble(ReadText(m_node, &text), text, value);
+    int read = ReadText(m_node, &text);
+    int ok = ToDouble(read, text, value);
     SysFreeString(text);
     return ok;
 }
@@ -77,7 +79,8 @@ int CXmlNodeReader::GetAttributeText(const wchar_t* name, BSTR* text) const
 int CXmlNodeReader::GetAttributeInt(const wchar_t* name, int* value) const
 {
     BSTR text = nullptr;
-    int ok = ToInt(ReadAttributeText(m_node, name, &text), text, value);
+    int read = ReadAttributeText(m_node, name, &text);
+    int ok = ToInt(read, text, value);
     SysFreeString(text);
     return ok;
 }
@@ -85,7 +88,8 @@ int CXmlNodeReader::GetAttributeInt(const wchar_t* name, int* value) const
 int CXmlNodeReader::GetAttributeDouble(const wchar_t* name, double* value) const
 {
     BSTR text = nullptr;
-    int ok = ToDouble(ReadAttributeText(m_node, name, &text), text, value);
+    int read = ReadAttributeText(m_node, name, &text);
+    int ok = ToDouble(read, text, value);
     SysFreeString(text);
     return ok;
 }
@@ -98,7 +102,8 @@ int CXmlNodeReader::GetChildNodeText(const wchar_t* path, BSTR* text) const
 int CXmlNodeReader::GetChildNodeInt(const wchar_t* path, int* value) const
 {
     BSTR text = nullptr;
-    int ok = ToInt(ReadSelectedText(m_node, path, &text), text, value);
+    int read = ReadSelectedText(m_node, path, &text);
+    int ok = ToInt(read, text, value);
     SysFreeString(text);
     return ok;
 }
@@ -106,7 +111,8 @@ int CXmlNodeReader::GetChildNodeInt(const wchar_t* path, int* value) const
 int CXmlNodeReader::GetChildNodeDouble(const wchar_t* path, double* value) const
 {
     BSTR text = nullptr;
-    int ok = ToDouble(ReadSelectedText(m_node, path, &text), text, value);
+    int read = ReadSelectedText(m_node, path, &text);
+    int ok = ToDouble(read, text, value);
     SysFreeString(text);
     return ok;
 }

@@ -36,7 +36,8 @@ int ReadSelectedText(IXMLDOMNode* from, const wchar_t* path, BSTR* text);
 // Text of the named attribute of node; success only when non-empty.
 int ReadAttributeText(IXMLDOMNode* node, const wchar_t* name, BSTR* text);
 
-// Conversions of text that was read; on a failed read the value is zero.
+// Conversions of text that was read (sequence the read before the call:
+// it fills text); on a failed read the value is zero.
 int ToInt(int readOk, BSTR text, int* value);
 int ToDouble(int readOk, BSTR text, double* value);
 

@@ -34,6 +34,43 @@ bool SelectWithXPath(IXMLDOMDocument* doc)
     return SUCCEEDED(hr);
 }
 
+// Larger files are refused before anything is allocated for them.
+const DWORD kMaxXmlFileSize = 16u * 1024 * 1024;
+
+// The whole file as a byte array for the document's load operation.  The
+// component's own file loading takes the path for a URL, so a "%" or "#"
+// in a file name would change which file it opens; handed the bytes, the
+// parser still detects the encoding from them.
+SAFEARRAY* ReadFileBytes(const wchar_t* path)
+{
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return nullptr;
+    SAFEARRAY* bytes = nullptr;
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(file, &size) && size.QuadPart <= kMaxXmlFileSize)
+        bytes = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(size.QuadPart));
+    void* data = nullptr;
+    if (bytes && SUCCEEDED(SafeArrayAccessData(bytes, &data))) {
+        DWORD total = static_cast<DWORD>(size.QuadPart);
+        DWORD done = 0;
+        DWORD got = 0;
+        while (done < total && ReadFile(file, static_cast<BYTE*>(data) + done, total - done, &got, nullptr) && got > 0)
+            done += got;
+        SafeArrayUnaccessData(bytes);
+        if (done != total) {
+            SafeArrayDestroy(bytes);
+            bytes = nullptr;
+        }
+    } else if (bytes) {
+        SafeArrayDestroy(bytes);
+        bytes = nullptr;
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
 } // namespace
 
 CXmlReader::CXmlReader(const CXmlReader& other) : m_doc(other.m_doc)
@@ -87,10 +124,10 @@ int CXmlReader::LoadXmlFile(const wchar_t* path)
         return 0;
     VARIANT source;
     VariantInit(&source);
-    source.vt = VT_BSTR;
-    source.bstrVal = SysAllocString(path);
-    if (!source.bstrVal)
+    source.parray = ReadFileBytes(path);
+    if (!source.parray)
         return 0;
+    source.vt = VT_ARRAY | VT_UI1;
     VARIANT_BOOL parsed = VARIANT_FALSE;
     HRESULT hr = m_doc->load(source, &parsed);
     VariantClear(&source);
@@ -130,7 +167,8 @@ int CXmlReader::GetChildNodeText(const wchar_t* path, BSTR* text) const
 int CXmlReader::GetChildNodeInt(const wchar_t* path, int* value) const
 {
     BSTR text = nullptr;
-    int ok = ToInt(ReadSelectedText(m_doc, path, &text), text, value);
+    int read = ReadSelectedText(m_doc, path, &text);
+    int ok = ToInt(read, text, value);
     SysFreeString(text);
     return ok;
 }
@@ -138,7 +176,8 @@ int CXmlReader::GetChildNodeInt(const wchar_t* path, int* value) const
 int CXmlReader::GetChildNodeDouble(const wchar_t* path, double* value) const
 {
     BSTR text = nullptr;
-    int ok = ToDouble(ReadSelectedText(m_doc, path, &text), text, value);
+    int read = ReadSelectedText(m_doc, path, &text);
+    int ok = ToDouble(read, text, value);
     SysFreeString(text);
     return ok;
 }

@@ -14,6 +14,11 @@ namespace {
 // failure at any point leaves the previous file as it was.
 int WriteWholeFile(const wchar_t* path, const char* bytes, DWORD size)
 {
+    // A rename would replace a read-only file, which creating it in place
+    // never does.
+    DWORD attributes = GetFileAttributesW(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return 0;
     size_t pathLength = wcslen(path);
     const wchar_t suffix[] = L".new~";
     wchar_t* temporary = static_cast<wchar_t*>(malloc((pathLength + sizeof suffix / sizeof suffix[0]) * sizeof(wchar_t)));

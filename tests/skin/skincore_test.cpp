@@ -7,6 +7,7 @@
 #include "skin_window_support.h"
 
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -197,4 +198,20 @@ TEST(SkinPackage, APackageLoadsAndUnpackingAnotherOneThereShowsItsOwnPictures)
     EXPECT_EQ(1, red.LoadSkinCAB(plain.c_str()));
     EXPECT_EQ(plain, red.GetXMLPath());
     EXPECT_EQ(0, red.LoadSkinCAB(L"skin.cab"));
+}
+
+TEST(SkinCore, AThreadThatRunsAnotherComponentModelKeepsItAfterASkinWindow)
+{
+    HRESULT before = E_FAIL, after = E_FAIL;
+    std::thread thread([&] {
+        before = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        { TestSkinWnd wnd; }  // asks for the free-threaded model, which this thread cannot have
+        after = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        if (SUCCEEDED(after))
+            CoUninitialize();
+        CoUninitialize();
+    });
+    thread.join();
+    EXPECT_EQ(S_OK, before);
+    EXPECT_EQ(S_FALSE, after) << "the thread's own start must still stand";
 }

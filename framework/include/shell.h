@@ -26,9 +26,10 @@
 class CORVANE_API CSH {
 public:
     // Capacity, terminator included, of each token of GetOEMInfo (the OEM
-    // string is read up to 32 characters) and of an owner name.
-    static constexpr int kOEMTokenChars = 33;
-    static constexpr int kOwnerNameChars = 33;
+    // string is read up to 32 characters) and of an owner name. (Class
+    // constants are enumerators: an imported class's static data would need
+    // an exported definition.)
+    enum { kOEMTokenChars = 33, kOwnerNameChars = 33 };
 
     // Device models told apart by their OEM string.
     enum { ModelOther = 0, ModelH3800 = 1, ModelH3900 = 2, ModelJornada = 3 };
@@ -91,7 +92,7 @@ public:
 class CORVANE_API CSI {
 public:
     // Control-panel pages LaunchCPL knows (indexes 0 to kCplPageCount - 1).
-    static constexpr int kCplPageCount = 19;
+    enum { kCplPageCount = 19 };
 
     // Physical memory, bytes.
     static BOOL GetMemoryStatus(ULONGLONG* available, ULONGLONG* total);
@@ -209,8 +210,10 @@ protected:
 
 class CORVANE_API CWndList {
 public:
-    static constexpr int kMaxAvoid = 32;
-    static constexpr int kMaxNameChars = 128;  // 127 characters and the terminator
+    enum {
+        kMaxAvoid = 32,
+        kMaxNameChars = 128,  // 127 characters and the terminator
+    };
 
     CWndList();
     virtual ~CWndList() = default;
@@ -232,7 +235,7 @@ protected:
 
 class CORVANE_API CWndIconList : public CWndList {
 public:
-    static constexpr int kMaxIcons = 32;
+    enum { kMaxIcons = 32 };
 
     CWndIconList();
 

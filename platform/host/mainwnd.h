@@ -1,0 +1,117 @@
+// CKetraWnd: the side bar's main window.  It shows one applet in the skin's
+// "applet" area, writes its name into the "text" area, switches applets from
+// menus and the history, paints backgrounds for applets and answers the
+// host messages other programs send to KETRA_CLASS.
+#pragma once
+
+#include <windows.h>
+
+#include <mmskinwnd.h>
+#include <todaycmn.h>
+
+#include "applet_wnd.h"
+#include "history.h"
+#include "settings.h"
+
+#define KETRA_CLASS L"KETRA_CLASS"
+
+// Messages the host accepts.
+enum : UINT {
+    WM_KETRA_OPEN = 1026,
+    WM_KETRA_CLOSE = 1027,
+    WM_KETRA_CONTROL = 1028,
+    WM_KETRA_WINDOW = 1029,
+    WM_KETRA_SHOWAPPLET = 1030,
+    WM_KETRA_SETHEIGHT = 1031,
+    WM_KETRA_RELAY = 1032,
+    WM_KETRA_VERSION = 1033,
+    WM_KETRA_COLOR = 1034,
+    WM_KETRA_APPLETSHOWN = 1125,   // to the applet; from it: draw the background
+    WM_KETRA_APPLETHIDDEN = 1126,
+    WM_KETRA_APPLETSIZE = 1127,
+};
+
+// Commands of menus and buttons.
+enum : UINT {
+    IDM_KETRA_EXIT = 1,
+    IDM_KETRA_APPLET = 1200,  // + position in the applet list
+    IDM_KETRA_OPTIONS = 1301,
+    IDM_KETRA_GROUP = 1302,
+};
+
+class CAxRegList;
+
+class CKetraWnd : public CMMSkinWnd {
+public:
+    enum {
+        kTimerPoll = 1001,
+        kPollMs = 4000,
+        kMaxMenuApplets = 100,  // keeps 1200 + i below the commands 1301, 1302
+        kVersion = 0x0001,      // 1.0: major in the low byte
+    };
+
+    CKetraWnd();
+    ~CKetraWnd() override;
+
+    // Start-up steps from creating the window to showing it; 0 ends the program.
+    int Start(const CKetraSettings& settings, LPCWSTR commandLine);
+
+    int OnLoadSkinDone() override;
+    void OnDraw(CDC* dc) override;
+    int OnClicked(CButton* button, CPoint point) override;
+    int OnTapHold(CButton* button, CPoint point) override;
+    LRESULT OnCommand(UINT id, UINT code) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnTimer(UINT_PTR timerId) override;
+    void OnMaximize() override;
+    void OnMinimize() override;
+    void OnPrepareSlide(CRect rect) override;
+
+    // Shows the registered applet of that name (another one when it fails)
+    // and, when open is set, opens the bar.  1 when that applet is shown.
+    int ShowApplet(LPCWSTR name, int open);
+    LPCWSTR GetAppletName() const { return m_szAppletName; }
+
+private:
+    // applet_load.cpp
+    int LoadApplet(LPCWSTR name, LPCWSTR dllPath);
+    void UnloadApplet();
+    void SizeApplet();
+    void SetAppletHeight(int height);
+    void StartOptionProgram();
+    // mainwnd.cpp
+    void PlaceWindow(int x, int y);
+    CRect GetAppletArea() const;
+    // menus.cpp
+    void ShowAppletMenu();
+    void ShowGroupMenu();
+    void ChooseApplet(int position);
+    CAxRegList* ReloadList();
+    // history.cpp users
+    void GoHistory(const wchar_t* name);
+    // background.cpp
+    void DrawAppletBackground(const TODAYDRAWWATERMARKINFO* info);
+    // mainwnd_messages.cpp
+    LRESULT OnHostMessage(UINT message, WPARAM wParam, LPARAM lParam, int* handled);
+    LRESULT OnShowAppletMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT ForwardToApplet(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnShutdown();
+
+    CKetraSettings m_settings;
+    CCtrl* m_pAppletCtrl;  // the last "applet" control, null when the skin has none
+    CCtrl* m_pTextCtrl;    // the last "text" control, null when the skin has none
+    int m_nBottomMargin;
+    int m_bSameTop;
+    CAppletWnd* m_pApplet;
+    wchar_t m_szAppletName[CKetraSettings::kNameLength];
+    wchar_t m_szAppletPath[MAX_PATH];
+    int m_bForceReload;
+    CAxRegList* m_pAxList;
+    HMENU m_hMenu;
+    CPoint m_ptMenu;
+    CKetraHistory m_history;
+    int m_nPendingHeight;  // bar height to take when opening, -1 for none
+    CImage* m_pBkImage;
+    int m_bBkTried;
+    COLORREF m_colors[3];
+};

@@ -1,0 +1,197 @@
+// The host's window messages and commands, and what it does when its
+// window goes away.
+#include "mainwnd.h"
+
+#include <strsafe.h>
+
+#include <axreg.h>
+
+namespace {
+
+// Copies a name from an address of this process, reading no further than
+// the committed, readable memory it lies in.  0 when nothing can be read.
+int CopyLocalName(const wchar_t* source, wchar_t* out, size_t capacity)
+{
+    MEMORY_BASIC_INFORMATION memory = {};
+    if (!source || !::VirtualQuery(source, &memory, sizeof(memory)) || memory.State != MEM_COMMIT)
+        return 0;
+    const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
+                           PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+    if (!(memory.Protect & readable) || (memory.Protect & PAGE_GUARD))
+        return 0;
+    const wchar_t* end = reinterpret_cast<const wchar_t*>(static_cast<const BYTE*>(memory.BaseAddress) + memory.RegionSize);
+    size_t i = 0;
+    for (; i + 1 < capacity && source + i < end && source[i]; ++i)
+        out[i] = source[i];
+    out[i] = 0;
+    return i > 0;
+}
+
+}  // namespace
+
+// 1030.  A name pointer is only meaningful inside this process: a message
+// sent from another thread (another process, or any thread that could pass
+// a foreign address) is handled as if it had no name, and the name comes
+// from the CurrentApplet setting, which such senders write first.
+LRESULT CKetraWnd::OnShowAppletMessage(WPARAM wParam, LPARAM lParam)
+{
+    wchar_t name[CKetraSettings::kNameLength] = {};
+    if (lParam) {
+        if (m_pApplet && m_szAppletName[0])
+            StringCchCopyW(name, CKetraSettings::kNameLength, m_szAppletName);
+        else
+            CKetraSettings::ReadCurrentApplet(name, CKetraSettings::kNameLength);
+        m_bForceReload = 1;
+        ShowApplet(name, 1);
+        return 1;
+    }
+    const int fromOtherThread = (::InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
+    if (!wParam || fromOtherThread ||
+        !CopyLocalName(reinterpret_cast<const wchar_t*>(wParam), name, CKetraSettings::kNameLength))
+        CKetraSettings::ReadCurrentApplet(name, CKetraSettings::kNameLength);
+    if (name[0])
+        ShowApplet(name, 1);
+    return 1;
+}
+
+LRESULT CKetraWnd::ForwardToApplet(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!m_pApplet || !m_pApplet->GetHWnd())
+        return 0;
+    return ::SendMessageW(m_pApplet->GetHWnd(), message, wParam, lParam);
+}
+
+LRESULT CKetraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KETRA_OPEN:
+        if (!m_bMaxWin)
+            Maximize();
+        return 1;
+    case WM_KETRA_CLOSE:
+        if (m_bMaxWin)
+            Minimize();
+        return 1;
+    case WM_KETRA_CONTROL:
+        switch (wParam) {
+        case 0: {
+            CKetraSettings settings;
+            if (settings.Load()) {
+                m_settings = settings;
+                CKetraSettings::ReadColors(m_colors);
+                if (m_pApplet)
+                    m_pApplet->Invalidate();
+                Invalidate(FALSE);
+            }
+            return 1;
+        }
+        case 1:
+            SendMessageW(WM_SKIN_FOCUSON);
+            return 1;
+        case 2:
+            SendMessageW(WM_SKIN_FOCUSOFF);
+            return 1;
+        case 3:
+            return IsHooked() ? 1 : 0;
+        case 4:
+            SetHook(1);
+            return 0;
+        case 5:
+            SetHook(0);
+            return 0;
+        }
+        return 0;
+    case WM_KETRA_WINDOW:
+        switch (wParam) {
+        case 0:
+            SendMessageW(WM_SKIN_MAXIMIZE);
+            return 1;
+        case 1:
+            SendMessageW(WM_SKIN_MINIMIZE);
+            return 1;
+        case 2:
+            if (m_bAutoClose)
+                SendMessageW(WM_SKIN_MINIMIZE);
+            return 1;
+        case 3:
+            SendMessageW(m_bMaxWin ? WM_SKIN_MINIMIZE : WM_SKIN_MAXIMIZE);
+            return 1;
+        case 4:
+            return m_bMaxWin ? 1 : 0;
+        }
+        return 1;
+    case WM_KETRA_SHOWAPPLET:
+        return OnShowAppletMessage(wParam, lParam);
+    case WM_KETRA_SETHEIGHT:
+        if (static_cast<int>(lParam) > 0) {
+            SetAppletHeight(static_cast<int>(lParam));
+            return 1;
+        }
+        break;
+    case WM_KETRA_VERSION: {
+        DWORD version = kVersion;
+        CRegistry reg;
+        if (reg.Open(HKEY_LOCAL_MACHINE, KETRA_KEY, TRUE))
+            reg.ReadDWORD(L"ver", &version);
+        return version & 0xFFFF;
+    }
+    case WM_KETRA_COLOR:
+        return m_colors[wParam < 3 ? wParam : 0];
+    case WM_KETRA_APPLETSHOWN:  // from an applet: paint the background
+        DrawAppletBackground(reinterpret_cast<const TODAYDRAWWATERMARKINFO*>(lParam));
+        break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_KETRA_RELAY:
+        return ForwardToApplet(message, wParam, lParam);
+    case WM_SIZE: {
+        RECT client;
+        ::GetClientRect(m_hWnd, &client);
+        ForwardToApplet(WM_KETRA_APPLETSIZE, 0, MAKELPARAM(client.right - client.left, client.bottom - client.top));
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_DESTROY:
+        OnShutdown();
+        break;
+    }
+    return CMMSkinWnd::OnMessage(message, wParam, lParam);
+}
+
+LRESULT CKetraWnd::OnCommand(UINT id, UINT code)
+{
+    if (id == IDM_KETRA_EXIT) {
+        SendMessageW(WM_ACTIVATE, WA_INACTIVE, 0);
+        SendMessageW(WM_CLOSE);
+        return 0;
+    }
+    if (id >= IDM_KETRA_APPLET && id < IDM_KETRA_APPLET + kMaxMenuApplets) {
+        ChooseApplet(static_cast<int>(id - IDM_KETRA_APPLET));
+        return 0;
+    }
+    if (id == IDM_KETRA_OPTIONS) {
+        StartOptionProgram();
+        return 0;
+    }
+    if (id == IDM_KETRA_GROUP) {
+        ShowGroupMenu();
+        return 0;
+    }
+    return CMMSkinWnd::OnCommand(id, code);
+}
+
+void CKetraWnd::OnShutdown()
+{
+    if (m_hWnd && ::IsWindow(m_hWnd)) {
+        KillTimer(kTimerPoll);
+        CRect window = GetWindowRect();
+        CKetraSettings::WritePosition(window.left, window.top);
+    }
+    UnloadApplet();
+    delete m_pBkImage;
+    m_pBkImage = nullptr;
+    m_history.Clear();
+    delete m_pAxList;
+    m_pAxList = nullptr;
+}

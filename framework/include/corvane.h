@@ -6,4 +6,5 @@
 #include "drawing.h"
 #include "registry.h"
 #include "shell.h"
+#include "widgets.h"
 #include "wndframe.h"

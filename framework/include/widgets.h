@@ -14,6 +14,8 @@
 #include "drawing.h"
 #include "wndframe.h"
 
+#include <commctrl.h>
+
 // ---- synchronisation -----------------------------------------------------
 
 class CORVANE_API CSyncObject : public CObject {
@@ -263,4 +265,78 @@ public:
 
 private:
     CRect ItemSquare(int index) const;
+};
+
+// ---- CFileTree, CFileTreeCtrl ----------------------------------------------
+
+// A tree-view child listing the device's folders and, for the filter
+// extensions, their files; folders are read from the disk each time they
+// are expanded. The parent forwards its WM_NOTIFY for the control to
+// OnNotify (id, record).
+class CORVANE_API CFileTree : public CWnd {
+public:
+    static constexpr int kMaxFilters = 16;
+    static constexpr int kFilterChars = 16;  // 15 characters and the terminator
+    enum Image { kOpenFolder = 0, kClosedFolder = 1, kProgram = 2, kFile = 4, kPicture = 5 };
+
+    CFileTree();
+    ~CFileTree() override;
+
+    using CWnd::Create;
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    using CWnd::OnNotify;
+    virtual LRESULT OnNotify(int id, NMHDR* header);  // 20
+
+    BOOL Refresh();  // clears the selection and rebuilds the tree
+    void ResetFilterExt();
+    BOOL AddFilterExt(LPCWSTR extension);  // without the dot
+    int GetFilterCount() const { return m_nFilters; }
+    LPCWSTR GetSelectionPath() const { return m_szSelection; }
+    HTREEITEM GetRootItem() const;
+
+    // The full path of an item into a buffer of the given size; 0 when it
+    // does not fit.
+    BOOL BuildDirectory(HTREEITEM item, LPWSTR path, size_t pathChars) const;
+
+    WCHAR m_szSelection[MAX_PATH];
+    HIMAGELIST m_hImages = nullptr;
+    WCHAR m_szFilters[kMaxFilters][kFilterChars];
+    int m_nFilters = 0;
+
+protected:
+    BOOL InitTreeViewImageLists();
+    BOOL InitTreeViewItems();
+    HTREEITEM AddItemToTree(HTREEITEM parent, LPCWSTR name, BOOL folder);
+    int GetDirectoryContents(HTREEITEM item);
+    void ItemExpanded(NMTREEVIEWW* record);
+    void ItemExpanding(NMTREEVIEWW* record);
+    LRESULT Click(NMHDR* header);
+    HTREEITEM ItemAtMessagePoint() const;  // the item under the stylus of the current message
+    static int CompareFunc(LPCWSTR a, LPCWSTR b);
+    static int ImageFor(LPCWSTR fileName);
+};
+
+class CORVANE_API CFileTreeCtrl : public CFileTree {
+public:
+    static constexpr UINT kSelectionMessage = 0x0464;  // sent to the parent after each tap
+    enum SelectOption { kSelectFile = 0, kSelectFolder = 1 };
+
+    CFileTreeCtrl();
+
+    using CFileTree::OnNotify;
+    LRESULT OnNotify(int id, NMHDR* header) override;
+
+    void Expand(LPCWSTR path);
+    BOOL GetItemText(HTREEITEM item, LPWSTR buffer, int bufferChars = MAX_PATH) const;
+    LRESULT Click(NMHDR* header);
+    LRESULT Click_FileSelect(HTREEITEM item);
+    LRESULT Click_FolderSelect(HTREEITEM item);
+    LRESULT TapItem(HTREEITEM item);  // as a tap on the item
+    void SetSelectOption(int option) { m_nSelectOption = option; }
+    LPCWSTR GetSelected() const { return m_szSelected; }
+    LPCWSTR GetFolder() const { return m_szFolder; }
+
+    WCHAR m_szSelected[MAX_PATH];
+    WCHAR m_szFolder[MAX_PATH];
+    int m_nSelectOption = kSelectFile;
 };

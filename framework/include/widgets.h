@@ -340,3 +340,33 @@ public:
     WCHAR m_szFolder[MAX_PATH];
     int m_nSelectOption = kSelectFile;
 };
+
+// ---- CFileDialog -------------------------------------------------------------
+
+// The framework's own file or folder picker over a CFileTreeCtrl.
+class CORVANE_API CFileDialog : public CDialog {
+public:
+    static constexpr UINT kTemplate = 102;
+    static constexpr int kTreeId = 17788;
+    static constexpr int kSelectionText = 1001;
+
+    CFileDialog();
+
+    void SetDialogInfo(HWND parent);  // template 102 of Corvane, not full-screen
+    using CDialog::SetDialogInfo;
+    void SetCurrentFolder(LPCWSTR path);  // null or empty is ignored
+    LPCWSTR GetCurrentFolder() const { return m_szStartFolder; }
+    LPCWSTR GetSelection() const;  // the folder in folder mode, else the file
+    void SetSelectOption(int option);
+    BOOL AddExt(LPCWSTR extension) { return m_tree.AddFilterExt(extension); }
+
+    BOOL OnInitDialog() override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    using CDialog::OnNotify;
+    LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnCommand(UINT id, UINT code) override;
+
+    CFileTreeCtrl m_tree;
+    WCHAR m_szStartFolder[MAX_PATH];
+    int m_nSelectOption = CFileTreeCtrl::kSelectFile;
+};

@@ -183,3 +183,67 @@ TEST_F(FileTreeTest, FolderModeIgnoresFileTaps) {
     EXPECT_STREQ(L"\\TreeTest\\Full", tree.GetSelected());
     EXPECT_EQ(2, g_selectionMessages);
 }
+
+namespace {
+
+CFileDialog* g_dialog = nullptr;
+std::wstring g_shownSelection;
+UINT g_endCommand = IDOK;
+
+// Runs inside the dialog's modal loop: taps the start folder, then its first
+// file, reads the text field and ends the dialog.
+void CALLBACK TapAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    CFileTreeCtrl& tree = g_dialog->m_tree;
+    HTREEITEM item = TreeView_GetChild(tree, tree.GetRootItem());
+    while (item) {
+        wchar_t text[MAX_PATH];
+        tree.GetItemText(item, text);
+        if (wcscmp(text, L"TreeTest") == 0) break;
+        item = TreeView_GetNextSibling(tree, item);
+    }
+    HTREEITEM full = item ? TreeView_GetChild(tree, item) : nullptr;  // "Empty", then "Full"
+    full = full ? TreeView_GetNextSibling(tree, full) : nullptr;
+    HTREEITEM file = full ? TreeView_GetNextSibling(tree, TreeView_GetChild(tree, full)) : nullptr;  // after "sub"
+    if (full) tree.TapItem(full);
+    if (file) tree.TapItem(file);
+    wchar_t shown[MAX_PATH] = L"";
+    g_dialog->GetDlgItemTextW(CFileDialog::kSelectionText, shown, MAX_PATH);
+    g_shownSelection = shown;
+    ::PostMessageW(*g_dialog, WM_COMMAND, g_endCommand, 0);
+}
+
+INT_PTR RunDialog(CFileDialog& dialog, HWND parent, UINT endCommand) {
+    g_dialog = &dialog;
+    g_endCommand = endCommand;
+    g_shownSelection = L"?";
+    dialog.SetDialogInfo(parent);
+    ::SetTimer(nullptr, 0, 50, TapAndClose);
+    const INT_PTR result = dialog.DoModal();
+    g_dialog = nullptr;
+    return result;
+}
+
+}  // namespace
+
+TEST_F(FileTreeTest, FolderDialogShowsAndKeepsTheTappedFolder) {
+    CFileDialog dialog;
+    EXPECT_STREQ(L"\\My Documents", dialog.GetCurrentFolder());
+    dialog.SetCurrentFolder(L"");
+    EXPECT_STREQ(L"\\My Documents", dialog.GetCurrentFolder());
+    dialog.SetCurrentFolder(L"\\TreeTest\\Full");
+    dialog.SetSelectOption(CFileTreeCtrl::kSelectFolder);
+    dialog.AddExt(L"txt");
+    EXPECT_EQ(IDOK, RunDialog(dialog, parent, IDOK));
+    EXPECT_EQ(L"\\TreeTest\\Full", g_shownSelection);  // the file tap changed nothing
+    EXPECT_STREQ(L"\\TreeTest\\Full", dialog.GetSelection());
+}
+
+TEST_F(FileTreeTest, FileDialogShowsTheTappedFileAndKeepsItAfterCancel) {
+    CFileDialog dialog;
+    dialog.SetCurrentFolder(L"\\TreeTest\\Full");
+    dialog.AddExt(L"txt");
+    EXPECT_EQ(IDCANCEL, RunDialog(dialog, parent, IDCANCEL));
+    EXPECT_EQ(L"\\TreeTest\\Full\\A.TXT", g_shownSelection);
+    EXPECT_STREQ(L"\\TreeTest\\Full\\A.TXT", dialog.GetSelection());
+}

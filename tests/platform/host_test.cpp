@@ -145,4 +145,25 @@ TEST_F(HostTest, SecondInstanceTogglesAndAnswersMessages)
     EXPECT_EQ(Num(0xD8E9EC), Send(1034, 7, 0));
 }
 
+TEST_F(HostTest, FailedLoadStartsTheSettingsProgramAndShowsAbout)
+{
+    RunDevctl({L"reg", L"set", L"HKLM\\SOFTWARE\\ZARQ\\PROBE", L"Fail240", L"dword", L"1"});
+    Start();
+    const int started = LogCount(L"option.exe");
+    Send(WM_COMMAND, 1201, 0);
+    RunDevctl({L"reg", L"del", L"HKLM\\SOFTWARE\\ZARQ\\PROBE", L"Fail240"});
+    EXPECT_EQ(L"About", CurrentApplet());
+    EXPECT_GT(LogCount(L"option.exe"), started);
+}
+
+TEST_F(HostTest, StoredTopOutOfRangeStartsAt50)
+{
+    // Compared unsigned: a "negative" top is out of range as well.
+    RunDevctl({L"reg", L"set", kOptions, L"ypos", L"dword", L"0xFFFFFFF0"});
+    Start();
+    TearDown();
+    std::wstring ypos = RunDevctl({L"reg", L"get", kOptions, L"ypos"}).out;
+    EXPECT_EQ(0u, ypos.find(L"50")) << ypos;
+}
+
 }  // namespace

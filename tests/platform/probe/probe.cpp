@@ -1,0 +1,122 @@
+// A probe applet for the side bar's tests. It logs every message its window
+// receives to the device log ("probe: msg <n> <wParam> <lParam>") and is
+// steered from outside through HKLM "SOFTWARE\ZARQ\PROBE":
+//   Height     answer to query-refresh: non-zero sets the record's cyp and
+//              answers 1; absent or 0 answers 0
+//   Fail240    non-zero: export 240 returns null
+//   Notify     the answer of export 243
+// Message kMsgRequest (WM_APP + 1) to the probe window makes it send its
+// parent 1031 (set height, lParam = height) or 1125 (draw background, into
+// a surface of the window's size) as wParam says; the answer is returned.
+#include <windows.h>
+
+#include "devlog.h"
+#include "todaycmn.h"
+
+#ifndef PROBE_WIDTH
+#define PROBE_WIDTH 240
+#endif
+
+namespace {
+
+const wchar_t kStateKey[] = L"SOFTWARE\\ZARQ\\PROBE";
+const wchar_t kClassName[] = L"KETRA_PROBE";
+const int kHeight = 40;
+const UINT kMsgRequest = WM_APP + 1;
+const UINT kMsgSetHeight = 1031;
+
+HINSTANCE g_module = nullptr;
+
+DWORD ReadState(const wchar_t* name)
+{
+    DWORD value = 0, size = sizeof(value);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kStateKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+        return 0;
+    return value;
+}
+
+LRESULT DrawBackgroundRequest(HWND wnd)
+{
+    RECT client;
+    GetClientRect(wnd, &client);
+    HDC screen = GetDC(wnd);
+    HDC surface = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(surface, bitmap);
+    TODAYDRAWWATERMARKINFO info = {surface, client, wnd};
+    LRESULT result = SendMessageW(GetParent(wnd), TODAYM_DRAWWATERMARK, 0, (LPARAM)&info);
+    // Report the colour the parent painted, so tests can check it.
+    DevLog(L"probe", L"background %06lx", (unsigned long)GetPixel(surface, 0, 0));
+    SelectObject(surface, old);
+    DeleteObject(bitmap);
+    DeleteDC(surface);
+    ReleaseDC(wnd, screen);
+    return result;
+}
+
+LRESULT CALLBACK ProbeProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DevLog(L"probe", L"msg %u %llu %lld", message, (unsigned long long)wParam, (long long)lParam);
+    switch (message) {
+    case WM_TODAYCUSTOM_QUERYREFRESHCACHE: {
+        DWORD height = ReadState(L"Height");
+        TODAYLISTITEM* item = (TODAYLISTITEM*)wParam;
+        if (!height || !item)
+            return 0;
+        item->cyp = height;
+        return 1;
+    }
+    case kMsgRequest:
+        if (wParam == kMsgSetHeight)
+            return SendMessageW(GetParent(wnd), kMsgSetHeight, 0, lParam);
+        if (wParam == TODAYM_DRAWWATERMARK)
+            return DrawBackgroundRequest(wnd);
+        return 0;
+    default:
+        return DefWindowProcW(wnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID /*reserved*/)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        g_module = module;
+    else if (reason == DLL_PROCESS_DETACH)
+        UnregisterClassW(kClassName, module);
+    return TRUE;
+}
+
+extern "C" HWND ProbeInitializeItem(TODAYLISTITEM* item, HWND parent)
+{
+    DevLog(L"probe", L"create %d", item ? item->fEnabled : -1);
+    if (!item || !item->fEnabled || ReadState(L"Fail240"))
+        return nullptr;
+    WNDCLASSW wc = {};
+    if (!GetClassInfoW(g_module, kClassName, &wc)) {
+        wc.lpfnWndProc = ProbeProc;
+        wc.hInstance = g_module;
+        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+        wc.lpszClassName = kClassName;
+        RegisterClassW(&wc);
+    }
+    return CreateWindowExW(0, kClassName, L"", WS_CHILD, 0, 0, PROBE_WIDTH, kHeight, parent, nullptr, g_module,
+                           nullptr);
+}
+
+extern "C" INT_PTR CALLBACK ProbeOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/)
+{
+    if (message == WM_INITDIALOG)
+        return 1;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndDialog(dialog, LOWORD(wParam));
+        return 1;
+    }
+    return 0;
+}
+
+extern "C" int ProbeCheckNotify()
+{
+    return (int)ReadState(L"Notify");
+}

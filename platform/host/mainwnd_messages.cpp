@@ -132,7 +132,7 @@ LRESULT CKetraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         DWORD version = kVersion;
         CRegistry reg;
         if (reg.Open(HKEY_LOCAL_MACHINE, KETRA_KEY, TRUE))
-            reg.ReadDWORD(L"ver", &version);
+            reg.ReadDWORD(L"Version", &version);
         return version & 0xFFFF;
     }
     case WM_KETRA_COLOR:

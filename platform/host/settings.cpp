@@ -77,7 +77,7 @@ int CKetraSettings::Load()
     if (!reg.Open(HKEY_LOCAL_MACHINE, KETRA_OPTIONS_KEY, TRUE)) {
         WriteDefaults();
         if (!reg.Open(HKEY_LOCAL_MACHINE, KETRA_OPTIONS_KEY, TRUE)) {
-            CWnd::TRACE(L"Failed to Load Default Registry Setting");
+            CWnd::WriteLog(L"Failed to Load Default Registry Setting");  // a trace line, not a box
             return 0;
         }
     }

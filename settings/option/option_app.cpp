@@ -1,0 +1,28 @@
+// Option, the side bar's settings program: one instance per device.
+#include "option_frame.h"
+
+class COptionApp : public CWinApp {
+public:
+    BOOL InitInstance() override
+    {
+        HWND running = ::FindWindowW(KETRA_OPTION_CLASS, nullptr);
+        if (running) {
+            ::SetForegroundWindow(running);
+            return FALSE;
+        }
+        COptionFrame* frame = new COptionFrame;
+        m_pMainWnd = frame;
+        if (!frame->CreateFrame())
+            return FALSE;
+        frame->ShowWindow();
+        frame->UpdateWindow();
+        return TRUE;
+    }
+};
+
+COptionApp theApp;
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE prevInstance, LPWSTR cmdLine, int cmdShow)
+{
+    return CorWinMain(instance, prevInstance, cmdLine, cmdShow);
+}

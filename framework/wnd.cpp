@@ -79,6 +79,19 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD 
     if (!PreCreateWindow(&cs))
         return FALSE;
 
+    // The device places a top-level window left to its default in the work
+    // area: the whole screen below the 26-pixel task bar (a menu bar then
+    // shortens it). The desktop would cascade it instead.
+    if (!(cs.style & WS_CHILD) && cs.x == CW_USEDEFAULT) {
+        const int taskBarHeight = 26;
+        cs.x = 0;
+        cs.y = taskBarHeight;
+        if (cs.cx == CW_USEDEFAULT)
+            cs.cx = ::GetSystemMetrics(SM_CXSCREEN);
+        if (cs.cy == CW_USEDEFAULT)
+            cs.cy = ::GetSystemMetrics(SM_CYSCREEN) - taskBarHeight;
+    }
+
     // The device adds no frame to a top-level window; the desktop gives one
     // that is neither child nor pop-up a caption, so make it a pop-up.
     if (!(cs.style & (WS_CHILD | WS_POPUP)))

@@ -310,6 +310,22 @@ TEST(WndOwnClassTest, FrameworkRegisteredClassCreatesAndCallsOnCreateOnce)
     EXPECT_TRUE(wnd.GetStyle() & WS_VISIBLE);
 }
 
+// The desktop would cascade such a window; the device fills the screen
+// below its task bar.
+TEST(WndOwnClassTest, TopLevelWindowPlacedByDefaultFillsTheWorkArea)
+{
+    SetCorInstance(GetModuleHandleW(nullptr));
+    ProbeWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, L"CorTestOwnClass", L"", WS_BORDER, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, nullptr, nullptr));
+    RECT rc;
+    GetWindowRect(wnd.GetHWnd(), &rc);
+    EXPECT_EQ(0, rc.left);
+    EXPECT_EQ(26, rc.top);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), rc.right);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), rc.bottom);
+}
+
 TEST(WndOwnClassTest, CreateWithoutClassNameFails)
 {
     ProbeWnd wnd;

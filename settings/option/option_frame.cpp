@@ -1,38 +1,118 @@
 // The settings program's main window.
 #include "option_frame.h"
 
+#include <aygshell.h>
+
 #include "resource.h"
 
+namespace {
+
+// The page buttons of the menu bar, in the order of their pictures in the
+// tool strip.
+struct PageButton {
+    UINT command;
+    LPCWSTR tip;
+};
+const PageButton kPageButtons[] = {
+    {ID_PAGE_APPLETS, L"Applet Management"},
+    {ID_PAGE_OPTIONS, L"Ketra Settings"},
+    {ID_PAGE_SKIN, L"Ketra Skin"},
+};
+const int kPageButtonCount = (int)(sizeof(kPageButtons) / sizeof(kPageButtons[0]));
+const int kToolImageSize = 16;
+
+}  // namespace
+
+BOOL SendToHost(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND host = ::FindWindowW(KETRA_CLASS, nullptr);
+    if (!host)
+        return FALSE;
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(host, message, wParam, lParam, SMTO_ABORTIFHUNG, COptionFrame::kHostTimeoutMs,
+                                 &result) != 0;
+}
+
+// Full screen below the task bar (the framework's default placement), with
+// the task bar's OK corner closing the program.
 BOOL COptionFrame::CreateFrame()
 {
-    return CreateEx(0, KETRA_OPTION_CLASS, L"Settings", WS_VISIBLE | WS_BORDER, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr);
+    return CreateEx(WS_EX_CAPTIONOKBTN, KETRA_OPTION_CLASS, L"Settings", WS_VISIBLE | WS_BORDER, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr);
 }
 
 void COptionFrame::OnCreate()
 {
-    CreateCommandBar(IDR_OPTION_MENUBAR);
     m_appletPage.CreatePage(IDD_APPLET_PAGE, m_hWnd);
     m_settingsPage.CreatePage(IDD_SETTINGS_PAGE, m_hWnd);
     m_skinPage.CreatePage(IDD_SKIN_PAGE, m_hWnd);
+    // The menu bar shortens the window to end above it; the pages follow
+    // through WM_SIZE.
+    if (HWND bar = CreateCommandBar(IDR_OPTION_MENUBAR)) {
+        CreateToolButtons();
+        m_hToolsMenu = (HMENU)::SendMessageW(bar, SHCMBM_GETSUBMENU, 0, ID_OPTION_TOOLS_POPUP);
+    }
     ShowPage(ID_PAGE_APPLETS);
 }
 
+void COptionFrame::CreateToolButtons()
+{
+    TBBUTTON buttons[kPageButtonCount] = {};
+    const WCHAR* tips[kPageButtonCount] = {};
+    for (int i = 0; i < kPageButtonCount; ++i) {
+        buttons[i].iBitmap = i;
+        buttons[i].idCommand = (int)kPageButtons[i].command;
+        buttons[i].fsState = TBSTATE_ENABLED | (i == 0 ? TBSTATE_CHECKED : 0);
+        buttons[i].fsStyle = TBSTYLE_CHECKGROUP;
+        buttons[i].iString = -1;
+        tips[i] = kPageButtons[i].tip;
+    }
+    CommandBar_AddBitmap(m_hMenuBar, CorGetInstance(), IDB_OPTION_TOOLS, kPageButtonCount, kToolImageSize,
+                         kToolImageSize);
+    CommandBar_AddButtons(m_hMenuBar, kPageButtonCount, buttons);
+    CommandBar_AddToolTips(m_hMenuBar, kPageButtonCount, tips);
+}
+
+// Exactly one page shows; the menu's check mark and the pressed page button
+// follow it (the button also when the page was chosen from the menu).
 void COptionFrame::ShowPage(UINT command)
 {
-    m_appletPage.HideWindow();
-    m_settingsPage.HideWindow();
-    m_skinPage.HideWindow();
+    COptionPage* chosen = nullptr;
     switch (command) {
-    case ID_PAGE_APPLETS: m_appletPage.ShowWindow(); break;
-    case ID_PAGE_OPTIONS: m_settingsPage.ShowWindow(); break;
-    case ID_PAGE_SKIN: m_skinPage.ShowWindow(); break;
+    case ID_PAGE_APPLETS: chosen = &m_appletPage; break;
+    case ID_PAGE_OPTIONS: chosen = &m_settingsPage; break;
+    case ID_PAGE_SKIN: chosen = &m_skinPage; break;
     default: return;
     }
+    COptionPage* pages[] = {&m_appletPage, &m_settingsPage, &m_skinPage};
+    for (COptionPage* page : pages)
+        if (page != chosen && page->GetSafeHwnd())
+            page->HideWindow();
+    if (chosen->GetSafeHwnd())
+        chosen->ShowWindow();
+
+    if (m_hToolsMenu) {
+        if (m_currentPage)
+            ::CheckMenuItem(m_hToolsMenu, m_currentPage, MF_BYCOMMAND | MF_UNCHECKED);
+        ::CheckMenuItem(m_hToolsMenu, command, MF_BYCOMMAND | MF_CHECKED);
+    }
+    if (m_hMenuBar)
+        ::SendMessageW(m_hMenuBar, TB_CHECKBUTTON, command, TRUE);
     m_currentPage = command;
 }
 
-LRESULT COptionFrame::OnCommand(UINT id, UINT /*code*/)
+void COptionFrame::FitPages()
+{
+    RECT client;
+    if (!::GetClientRect(m_hWnd, &client))
+        return;
+    COptionPage* pages[] = {&m_appletPage, &m_settingsPage, &m_skinPage};
+    for (COptionPage* page : pages)
+        if (page->GetSafeHwnd())
+            page->MoveWindow(0, 0, client.right, client.bottom);
+}
+
+LRESULT COptionFrame::OnCommand(UINT id, UINT code)
 {
     switch (id) {
     case ID_PAGE_APPLETS:
@@ -42,22 +122,39 @@ LRESULT COptionFrame::OnCommand(UINT id, UINT /*code*/)
         return 0;
     case IDOK:
         SaveAndRestart();
-        DestroyWindow();
+        DestroyWindow();  // deletes this object: nothing may follow
         return 0;
     case IDCANCEL:
+        // Closing saves as well.
         ::PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
         return 0;
     }
-    return -1;
+    return CWnd::OnCommand(id, code);
 }
 
-LRESULT COptionFrame::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/)
+LRESULT COptionFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_CLOSE)
+    switch (message) {
+    case WM_CLOSE:
         SaveAndRestart();
-    return -1;
+        break;  // the default procedure destroys the window
+    case WM_SIZE:
+        FitPages();
+        break;
+    }
+    return CWnd::OnMessage(message, wParam, lParam);
 }
 
+void COptionFrame::OnDestroy()
+{
+    m_appletPage.EndDialog();
+    m_settingsPage.EndDialog();
+    m_skinPage.EndDialog();
+    CWnd::OnDestroy();
+}
+
+// The side bar reads its settings only when it starts, so it is closed and
+// started again. A hung side bar must not hang the settings program with it.
 void COptionFrame::SaveAndRestart()
 {
     if (m_bSaved)
@@ -66,4 +163,10 @@ void COptionFrame::SaveAndRestart()
     m_appletPage.Save();
     m_settingsPage.Save();
     m_skinPage.Save();
+
+    SendToHost(WM_CLOSE, 0, 0);
+    ::Sleep(kRestartDelayMs);
+    CModuleInfo program((HINSTANCE)::GetModuleHandleW(nullptr));
+    if (LPCWSTR host = program.GetFileName(L"Ketra.exe"))
+        CSH::Execute(host);
 }

@@ -7,22 +7,37 @@
 
 #define KETRA_OPTION_CLASS L"KETRA_OPTION_CLASS"
 
+// The side bar's window and the messages the settings program sends it.
+#define KETRA_CLASS L"KETRA_CLASS"
+#define WM_KETRA_CLOSE_PANEL (WM_USER + 3)
+
 class COptionFrame : public CWnd {
 public:
+    // How long the side bar gets to answer before it is taken as hung.
+    enum { kHostTimeoutMs = 5000, kRestartDelayMs = 100 };
+
     BOOL CreateFrame();
 
     void OnCreate() override;
+    void OnDestroy() override;
     LRESULT OnCommand(UINT id, UINT code) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void CreateToolButtons();
     void ShowPage(UINT command);
+    void FitPages();
     // Saves every page and starts the side bar again; runs once.
     void SaveAndRestart();
 
     CAppletPage m_appletPage;
     CSettingsPage m_settingsPage;
     CSkinPage m_skinPage;
+    HMENU m_hToolsMenu = nullptr;  // the "Tools" pop-up, owned by the menu bar
     UINT m_currentPage = 0;
     BOOL m_bSaved = FALSE;
 };
+
+// Sends a message to the side bar when it runs, giving up on a hung one.
+// FALSE when there is no side bar or it did not answer in time.
+BOOL SendToHost(UINT message, WPARAM wParam, LPARAM lParam);

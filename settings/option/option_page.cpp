@@ -16,8 +16,14 @@ LRESULT COptionPage::OnCommand(UINT id, UINT code)
     return FALSE;
 }
 
+// Pages are white as on the device: the dialog, its labels and its check
+// boxes.
 LRESULT COptionPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_CTLCOLORDLG || message == WM_CTLCOLORSTATIC) {
+        ::SetBkColor((HDC)wParam, RGB(0xFF, 0xFF, 0xFF));
+        return (LRESULT)::GetStockObject(WHITE_BRUSH);
+    }
     if (message == WM_PAINT) {
         PAINTSTRUCT ps;
         HDC hdc = ::BeginPaint(m_hWnd, &ps);

@@ -1,0 +1,324 @@
+// Measuring the side bar from outside, as other programs and the user reach
+// it: its window class, its menu commands and host messages, and the window
+// manager's view of what it has painted.
+#include "figures.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <vector>
+
+#include "todaycmn.h"
+#include "watch.h"
+
+namespace {
+
+const wchar_t kHostClass[] = L"KETRA_CLASS";
+const wchar_t kBlankClass[] = L"KETRA_BENCH_BLANK";
+const wchar_t kBenchAppletClass[] = L"KETRA_BENCH_APPLET";
+const wchar_t kParentClass[] = L"KETRA_BENCH_PARENT";
+const UINT kExitCommand = 1;
+const UINT kAppletCommand = 1200;  // + position in the applet list
+const UINT kMsgWindow = 1029;      // wParam 3 toggles, 4 asks whether open
+const UINT kMsgOpen = 1026;
+const DWORD kStartTimeoutMs = 20000;
+const DWORD kSendTimeoutMs = 20000;
+const DWORD kSettleMs = 300;  // lets a started program finish what follows its first paint
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+SIZE_T MedianSize(std::vector<SIZE_T> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// A sent message that gives up instead of hanging the benchmark.
+bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &answer))
+        return false;
+    if (result)
+        *result = static_cast<LRESULT>(answer);
+    return true;
+}
+
+// Until nothing is left to paint: the window manager sends the paint
+// messages to the bar and its applet and waits for each.
+void PaintNow(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+bool SwitchTo(HWND bar, int position)
+{
+    if (!Send(bar, WM_COMMAND, kAppletCommand + position, 0))
+        return false;
+    PaintNow(bar);
+    return true;
+}
+
+std::wstring BlankCommand(const BenchPlaces& places, const RECT& rect)
+{
+    wchar_t geometry[64];
+    swprintf(geometry, 64, L" %ld %ld %ld %ld", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    return L"\"" + places.blankProgram + L"\"" + geometry;
+}
+
+bool IsOpen(HWND bar)
+{
+    LRESULT open = 0;
+    return Send(bar, kMsgWindow, 4, 0, &open) && open == 1;
+}
+
+bool BenchAppletShown(HWND bar)
+{
+    HWND applet = FindWindowExW(bar, nullptr, kBenchAppletClass, nullptr);
+    return applet && IsWindowVisible(applet);
+}
+
+void MeasureSwitching(HWND bar, const BenchPlaces& places, int runs, HostFigures* out)
+{
+    std::vector<double> times;
+    bool shown = true;
+    for (int i = 0; i < runs; ++i) {
+        const int target = i % 2 ? places.appletAPosition : places.appletBPosition;
+        const double start = NowMs();
+        if (!SwitchTo(bar, target)) {
+            out->switching.problem = "the bar did not answer a menu command";
+            return;
+        }
+        times.push_back(NowMs() - start);
+        shown = shown && BenchAppletShown(bar);
+    }
+    if (!shown) {
+        out->switching.problem = "the benchmark applet was not shown after a switch";
+        return;
+    }
+    out->switching.ok = true;
+    out->switching.measuredMs = Median(times);
+}
+
+void MeasureRepaint(HWND bar, int runs, HostFigures* out)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = NowMs();
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        times.push_back(NowMs() - start);
+    }
+    out->repaint.ok = true;
+    out->repaint.measuredMs = Median(times);
+}
+
+void MeasureSlide(HWND bar, int runs, HostFigures* out)
+{
+    if (!IsOpen(bar))
+        Send(bar, kMsgOpen, 0, 0);
+    std::vector<double> times;
+    bool open = IsOpen(bar);
+    for (int i = 0; i < runs; ++i) {
+        const double start = NowMs();
+        if (!Send(bar, kMsgWindow, 3, 0)) {
+            out->slide.problem = "the bar did not answer the toggle message";
+            return;
+        }
+        times.push_back(NowMs() - start);
+        if (IsOpen(bar) == open) {
+            out->slide.problem = "the toggle message did not open or close the bar";
+            return;
+        }
+        open = !open;
+    }
+    if (!open)
+        Send(bar, kMsgOpen, 0, 0);
+    out->slide.ok = true;
+    out->slide.measuredMs = Median(times);
+    out->slide.baselineMs = kNominalSlideMs;
+}
+
+void CountObjectsOverSwitches(const WatchedProgram& host, const BenchPlaces& places, int switches, HostFigures* out)
+{
+    // One round first, so that what the first load of each applet keeps for
+    // good (class registrations, cached fonts) is in both counts.
+    if (!SwitchTo(host.window, places.appletAPosition) || !SwitchTo(host.window, places.aboutPosition))
+        return;
+    out->objectsBefore = CountObjects(host.process.hProcess, host.process.dwProcessId);
+    for (int i = 0; i < switches; ++i) {
+        const int target = i % 2 ? places.aboutPosition : places.appletAPosition;
+        if (!SwitchTo(host.window, target))
+            return;
+    }
+    // An even number of switches ends on About again, where counting began.
+    out->objectsAfter = CountObjects(host.process.hProcess, host.process.dwProcessId);
+    out->switches = switches;
+    out->objectsOk = out->objectsBefore.gdi >= 0 && out->objectsAfter.gdi >= 0;
+}
+
+LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Loads the library, makes its 240 window in parent and shows it painted.
+// The time covers exactly that; unloading follows untimed.
+bool LoadAndShowOnce(const std::wstring& library, HWND parent, double* ms)
+{
+    const double start = NowMs();
+    HMODULE module = LoadLibraryW(library.c_str());
+    if (!module)
+        return false;
+    auto initialize = reinterpret_cast<PFNCUSTOMINITIALIZEITEM>(
+        reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(ORDINAL_INITIALIZEITEM))));
+    HWND window = nullptr;
+    if (initialize) {
+        TODAYLISTITEM item = {};
+        item.tlit = tlitOwnerInfo;
+        item.fEnabled = TRUE;
+        item.hinstDLL = module;
+        window = initialize(&item, parent);
+        if (window) {
+            ShowWindow(window, SW_SHOW);
+            UpdateWindow(window);
+        }
+    }
+    *ms = NowMs() - start;
+    if (window)
+        DestroyWindow(window);
+    FreeLibrary(module);
+    return window != nullptr;
+}
+
+}  // namespace
+
+StartFigures MeasureStart(const BenchPlaces& places, int runs)
+{
+    StartFigures out;
+    std::vector<double> hostTimes, blankTimes;
+    std::vector<SIZE_T> hostPrivate, hostWorking, blankPrivate, blankWorking;
+    // A first start, untimed: it fills the file cache and tells where the bar stands.
+    WatchedProgram host;
+    if (!StartAndWaitPainted(places.hostCommand, kHostClass, kStartTimeoutMs, &host)) {
+        out.start.problem = "the side bar did not come up";
+        return out;
+    }
+    GetWindowRect(host.window, &out.barRect);
+    EndProgram(&host, WM_COMMAND, kExitCommand);
+    const std::wstring blankCommand = BlankCommand(places, out.barRect);
+
+    for (int i = 0; i < runs; ++i) {
+        // Taken in turn, so that a slow spell of the machine hits both.
+        if (!StartAndWaitPainted(places.hostCommand, kHostClass, kStartTimeoutMs, &host)) {
+            out.start.problem = "the side bar did not come up";
+            return out;
+        }
+        hostTimes.push_back(host.paintedMs - host.startMs);
+        Sleep(kSettleMs);
+        MemoryUse memory;
+        if (ReadMemoryUse(host.process.hProcess, &memory)) {
+            hostPrivate.push_back(memory.privateBytes);
+            hostWorking.push_back(memory.workingSet);
+        }
+        EndProgram(&host, WM_COMMAND, kExitCommand);
+
+        WatchedProgram blank;
+        if (!StartAndWaitPainted(blankCommand, kBlankClass, kStartTimeoutMs, &blank)) {
+            out.start.problem = "the empty program did not come up";
+            return out;
+        }
+        blankTimes.push_back(blank.paintedMs - blank.startMs);
+        Sleep(kSettleMs);
+        if (ReadMemoryUse(blank.process.hProcess, &memory)) {
+            blankPrivate.push_back(memory.privateBytes);
+            blankWorking.push_back(memory.workingSet);
+        }
+        EndProgram(&blank, WM_CLOSE, 0);
+    }
+    out.start.ok = true;
+    out.start.measuredMs = Median(hostTimes);
+    out.start.baselineMs = Median(blankTimes);
+    out.memoryOk = !hostPrivate.empty() && !blankPrivate.empty();
+    out.host.privateBytes = MedianSize(hostPrivate);
+    out.host.workingSet = MedianSize(hostWorking);
+    out.blank.privateBytes = MedianSize(blankPrivate);
+    out.blank.workingSet = MedianSize(blankWorking);
+    return out;
+}
+
+HostFigures MeasureHost(const BenchPlaces& places, int runs, int objectSwitches)
+{
+    HostFigures out;
+    WatchedProgram host;
+    if (!StartAndWaitPainted(places.hostCommand, kHostClass, kStartTimeoutMs, &host)) {
+        out.switching.problem = out.repaint.problem = out.slide.problem = "the side bar did not come up";
+        return out;
+    }
+    // The bar stays open throughout: a switch then shows the applet without
+    // any slide animation.
+    if (!IsOpen(host.window))
+        Send(host.window, kMsgOpen, 0, 0);
+    SwitchTo(host.window, places.appletAPosition);  // both libraries once, untimed
+    SwitchTo(host.window, places.appletBPosition);
+    MeasureSwitching(host.window, places, runs, &out);
+
+    if (SwitchTo(host.window, places.aboutPosition))
+        MeasureRepaint(host.window, runs, &out);
+    else
+        out.repaint.problem = "the bar did not show About";
+
+    MeasureSlide(host.window, runs % 2 ? runs + 1 : runs, &out);
+    CountObjectsOverSwitches(host, places, objectSwitches, &out);
+    EndProgram(&host, WM_COMMAND, kExitCommand);
+    return out;
+}
+
+bool MeasureAppletBaseline(const BenchPlaces& places, const RECT& area, int runs, double* medianMs)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ParentProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = kParentClass;
+    RegisterClassW(&wc);
+    HWND parent = CreateWindowExW(WS_EX_TOPMOST, kParentClass, L"", WS_POPUP | WS_VISIBLE, area.left, area.top,
+                                  area.right - area.left, area.bottom - area.top, nullptr, nullptr, wc.hInstance,
+                                  nullptr);
+    if (!parent)
+        return false;
+    UpdateWindow(parent);
+    double ms = 0;
+    bool ok = LoadAndShowOnce(places.trivialApplet, parent, &ms);  // untimed first load
+    std::vector<double> times;
+    for (int i = 0; ok && i < runs; ++i) {
+        ok = LoadAndShowOnce(places.trivialApplet, parent, &ms);
+        times.push_back(ms);
+    }
+    DestroyWindow(parent);
+    *medianMs = Median(times);
+    return ok;
+}
+
+bool MeasureRepaintBaseline(const BenchPlaces& places, const RECT& area, int runs, double* medianMs)
+{
+    WatchedProgram blank;
+    if (!StartAndWaitPainted(BlankCommand(places, area), kBlankClass, kStartTimeoutMs, &blank))
+        return false;
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = NowMs();
+        RedrawWindow(blank.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        times.push_back(NowMs() - start);
+    }
+    EndProgram(&blank, WM_CLOSE, 0);
+    *medianMs = Median(times);
+    return true;
+}

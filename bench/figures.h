@@ -1,0 +1,58 @@
+// The benchmark figures. Each is measured on the device against a baseline
+// measured in the same run, repeated, and kept as the median.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "footprint.h"
+
+struct BenchPlaces {
+    std::wstring hostCommand;     // the installed side bar
+    std::wstring blankProgram;    // the baseline program beside ketrabench
+    std::wstring trivialApplet;   // the library the applet baseline loads
+    int aboutPosition = -1;       // positions in the applet list (menu command 1200 + position)
+    int appletAPosition = -1;
+    int appletBPosition = -1;
+};
+
+// A median time and the median time of its baseline.
+struct Timing {
+    bool ok = false;
+    double measuredMs = 0;
+    double baselineMs = 0;
+    std::string problem;  // why it could not be measured
+};
+
+struct StartFigures {
+    Timing start;            // start to first painted bar / empty program
+    bool memoryOk = false;
+    MemoryUse host;          // medians, the bar showing About
+    MemoryUse blank;
+    RECT barRect = {};       // where the open bar stood
+};
+
+struct HostFigures {
+    Timing switching;        // menu command to the new applet painted
+    Timing repaint;          // full bar repaint (baseline filled in later)
+    Timing slide;            // open or close, against the nominal animation
+    bool objectsOk = false;
+    ObjectCounts objectsBefore;
+    ObjectCounts objectsAfter;
+    int switches = 0;
+};
+
+const double kNominalSlideMs = 160.0;  // 8 outline frames of 20 ms
+
+// Starts the bar and the empty program in turn, runs times each.
+StartFigures MeasureStart(const BenchPlaces& places, int runs);
+
+// One session of the bar: applet switches, repaints, slides, and the object
+// counts over objectSwitches switches.
+HostFigures MeasureHost(const BenchPlaces& places, int runs, int objectSwitches);
+
+// Baselines measured without the bar: the trivial applet loaded and shown
+// by hand, and the empty program's window of the bar's size redrawn.
+bool MeasureAppletBaseline(const BenchPlaces& places, const RECT& area, int runs, double* medianMs);
+bool MeasureRepaintBaseline(const BenchPlaces& places, const RECT& area, int runs, double* medianMs);

@@ -1,0 +1,127 @@
+// KtOption.cpl, the settings program's control-panel entry: driven through
+// CPlApplet as the control panel drives it, and listed and opened by the
+// device's control panel.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include "cplext.h"
+
+#include <memory>
+
+#include "option_device.h"
+#include "program_runner.h"
+
+namespace {
+
+const wchar_t kLibrary[] = L"\\Windows\\KtOption.cpl";
+const wchar_t kShortcut[] = L"\\Windows\\Ketra Option.lnk";
+const wchar_t kControlPanel[] = L"\\Windows\\ctlpnl.exe";
+const DWORD kWait = 15000;
+
+// Closes the settings program the entry opened (which starts the side bar),
+// then the side bar.
+void CloseOpenedSettings(HWND frame)
+{
+    WaitUntilIdle(frame);
+    PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitNoWindowOf(kOptionClass, kWait));
+    WaitForWindowOf(kHostClass, kWait);
+    CloseHost();
+}
+
+class KtOptionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(backup_.Saved());
+        library_ = LoadLibraryW(kLibrary);
+        ASSERT_NE(nullptr, library_);
+        applet_ = reinterpret_cast<APPLET_PROC>(reinterpret_cast<void*>(GetProcAddress(library_, "CPlApplet")));
+        ASSERT_NE(nullptr, applet_);
+    }
+    void TearDown() override
+    {
+        if (library_)
+            FreeLibrary(library_);
+    }
+
+    SystemRegistryBackup backup_;
+    HMODULE library_ = nullptr;
+    APPLET_PROC applet_ = nullptr;
+};
+
+TEST_F(KtOptionTest, DescribesOneEntryWithItsOwnIcon)
+{
+    EXPECT_EQ(1, applet_(nullptr, CPL_INIT, 0, 0));
+    EXPECT_EQ(1, applet_(nullptr, CPL_GETCOUNT, 0, 0));
+
+    NEWCPLINFO info;
+    memset(&info, 0xCC, sizeof(info));
+    EXPECT_EQ(0, applet_(nullptr, CPL_NEWINQUIRE, 0, reinterpret_cast<LPARAM>(&info)));
+    EXPECT_EQ(sizeof(NEWCPLINFO), info.dwSize);
+    EXPECT_EQ(1u, info.dwFlags);
+    EXPECT_EQ(0u, info.dwHelpContext);
+    EXPECT_EQ(104, info.lData);
+    EXPECT_STREQ(L"Ketra Option", info.szName);
+    EXPECT_STREQ(L"Ketra Option", info.szInfo);
+    ASSERT_NE(nullptr, info.hIcon);
+    // The icon is the library's resource 104, not a stock one.
+    ICONINFO icon = {};
+    ASSERT_TRUE(GetIconInfo(info.hIcon, &icon));
+    BITMAP colour = {};
+    ASSERT_TRUE(GetObjectW(icon.hbmColor, sizeof(colour), &colour));
+    EXPECT_EQ(32, colour.bmWidth);
+    DeleteObject(icon.hbmColor);
+    DeleteObject(icon.hbmMask);
+    HICON own = LoadIconW(library_, MAKEINTRESOURCEW(104));
+    EXPECT_EQ(own, info.hIcon);
+
+    EXPECT_EQ(0, applet_(nullptr, CPL_STOP, 0, info.lData));
+    EXPECT_EQ(0, applet_(nullptr, CPL_EXIT, 0, 0));
+    EXPECT_EQ(0, applet_(nullptr, CPL_SELECT, 0, 0));
+}
+
+TEST_F(KtOptionTest, IdentifierNameStaysInsideItsBufferAndNeedsOne)
+{
+    wchar_t name[40];
+    wmemset(name, L'#', ARRAYSIZE(name));
+    EXPECT_EQ(0, applet_(nullptr, CPL_IDNAME, 0, reinterpret_cast<LPARAM>(name)));
+    EXPECT_STREQ(L"Ketra Option", name);
+    for (size_t i = 32; i < ARRAYSIZE(name); ++i)
+        EXPECT_EQ(L'#', name[i]) << "written past the 32-character buffer at " << i;
+    EXPECT_NE(0, applet_(nullptr, CPL_IDNAME, 0, 0));
+    EXPECT_NE(0, applet_(nullptr, CPL_NEWINQUIRE, 0, 0));
+}
+
+TEST_F(KtOptionTest, DoubleClickOpensTheSettingsThroughTheShortcut)
+{
+    DeviceLogWatch log;
+    EXPECT_EQ(0, applet_(nullptr, CPL_DBLCLK, 0, 104));
+    EXPECT_TRUE(log.WaitFor(std::wstring(L"launch: ") + kShortcut, kWait));
+    HWND frame = WaitForWindowOf(kOptionClass, kWait);
+    ASSERT_NE(nullptr, frame);
+    CloseOpenedSettings(frame);
+}
+
+TEST(KtOptionControlPanel, IsListedAndOpensTheSettings)
+{
+    SystemRegistryBackup backup;
+    {
+        DeviceLogWatch log;
+        DeviceProgram panel(kControlPanel, L"");
+        HWND window = panel.WaitWindow(L"Settings", kWait);
+        ASSERT_NE(nullptr, window);
+        EXPECT_TRUE(log.WaitFor(L"ctlpnl: listed KtOption.cpl: 1 entries", kWait));
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(panel.WaitExit(kWait));
+    }
+    DeviceLogWatch log;
+    DeviceProgram panel(kControlPanel, L"KtOption.cpl");
+    HWND frame = WaitForWindowOf(kOptionClass, kWait);
+    ASSERT_NE(nullptr, frame);
+    EXPECT_TRUE(log.Contains(std::wstring(L"launch: ") + kShortcut));
+    CloseOpenedSettings(frame);
+    EXPECT_TRUE(panel.WaitExit(kWait));
+}
+
+}  // namespace

@@ -11,7 +11,7 @@
 
 class CKetraSettings {
 public:
-    enum { kNameLength = 64, kFileLength = 128 };
+    enum { kNameLength = 64, kFileLength = MAX_PATH };
 
     CKetraSettings();
 

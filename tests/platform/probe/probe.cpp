@@ -5,10 +5,17 @@
 //              answers 1; absent or 0 answers 0
 //   Fail240    non-zero: export 240 returns null
 //   Notify     the answer of export 243
+//   OptionsStay  non-zero: the options dialog (template 500) stays open
+//              until answered; else it ends as soon as it has started
+// The options dialog records the Today list-item record it was given under
+// the same key: OptionsName, OptionsDLL and OptionsItem (the other fields).
 // Message kMsgRequest (WM_APP + 1) to the probe window makes it send its
 // parent 1031 (set height, lParam = height) or 1125 (draw background, into
 // a surface of the window's size) as wParam says; the answer is returned.
 #include <windows.h>
+
+#include <stdio.h>
+#include <wchar.h>
 
 #include "devlog.h"
 #include "todaycmn.h"
@@ -33,6 +40,35 @@ DWORD ReadState(const wchar_t* name)
     if (RegGetValueW(HKEY_LOCAL_MACHINE, kStateKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
         return 0;
     return value;
+}
+
+void WriteState(const wchar_t* name, const wchar_t* text)
+{
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kStateKey, name, REG_SZ, text, (DWORD)((wcslen(text) + 1) * sizeof(wchar_t)));
+}
+
+// What the options dialog was given, for the settings program's tests. A
+// name without terminator inside its field is recorded as such.
+void RecordOptionsItem(const TODAYLISTITEM* item)
+{
+    if (!item) {
+        WriteState(L"OptionsItem", L"none");
+        return;
+    }
+    wchar_t name[MAX_ITEMNAME + 1] = {};
+    if (wcsnlen(item->szName, MAX_ITEMNAME) == MAX_ITEMNAME)
+        wcscpy_s(name, MAX_ITEMNAME + 1, L"(unterminated)");
+    else
+        wcscpy_s(name, MAX_ITEMNAME + 1, item->szName);
+    WriteState(L"OptionsName", name);
+    WriteState(L"OptionsDLL", item->szDLLPath);
+    wchar_t fields[256];
+    swprintf(fields, 256, L"type=%d order=%lu cyp=%lu enabled=%d options=%d flags=%lu module=%ls window=%d data=%d/%lu",
+             (int)item->tlit, (unsigned long)item->dwOrder, (unsigned long)item->cyp, item->fEnabled, item->fOptions,
+             (unsigned long)item->grfFlags, item->hinstDLL == g_module ? L"probe" : L"other",
+             item->hwndCustom != nullptr, item->prgbCachedData != nullptr, (unsigned long)item->cbCachedData);
+    WriteState(L"OptionsItem", fields);
+    DevLog(L"probe", L"options %ls", fields);
 }
 
 LRESULT DrawBackgroundRequest(HWND wnd)
@@ -105,10 +141,14 @@ extern "C" HWND ProbeInitializeItem(TODAYLISTITEM* item, HWND parent)
                            nullptr);
 }
 
-extern "C" INT_PTR CALLBACK ProbeOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/)
+extern "C" INT_PTR CALLBACK ProbeOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        RecordOptionsItem(reinterpret_cast<const TODAYLISTITEM*>(lParam));
+        if (!ReadState(L"OptionsStay"))
+            EndDialog(dialog, IDOK);
         return 1;
+    }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         EndDialog(dialog, LOWORD(wParam));
         return 1;

@@ -18,6 +18,14 @@ const wchar_t* const kColourValues[3] = {L"1", L"2", L"3"};
 const int kColourButtons[3] = {IDC_SKIN_COLOR1, IDC_SKIN_COLOR2, IDC_SKIN_TEXT_COLOR};
 const int kSwatches[3] = {IDC_SKIN_SWATCH1, IDC_SKIN_SWATCH2, IDC_SKIN_SWATCH_TEXT};
 
+// A list's notices of a choice. Some platforms close the list before they
+// report the changed selection of a tap, so the end of a choice made in the
+// open list counts too.
+bool IsChoiceInList(UINT code)
+{
+    return code == CBN_SELCHANGE || code == CBN_SELENDOK;
+}
+
 // Which colour a button or swatch picks; -1 for other controls.
 int ColourIndexOf(UINT id)
 {
@@ -148,11 +156,11 @@ LRESULT CSkinPage::OnCommand(UINT id, UINT code)
 {
     switch (id) {
     case IDC_SKIN_LIST:
-        if (code == CBN_SELCHANGE)
+        if (IsChoiceInList(code))
             OnSkinChosen();
         return TRUE;
     case IDC_SKIN_COLOR_SET:
-        if (code == CBN_SELCHANGE)
+        if (IsChoiceInList(code))
             OnColourSetChosen();
         return TRUE;
     case IDC_SKIN_DELETE:

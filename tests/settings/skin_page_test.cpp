@@ -1,4 +1,4 @@
-// The Skin page: its helpers directly, then the page of the real settings
+// The Skin page: which skin names may be deleted, then the page of the real settings
 // program on the device, driven as the user drives it (lists opened and
 // chosen from, buttons pressed, message boxes answered) and checked through
 // the screen, the registry and the skins folder.
@@ -12,39 +12,12 @@
 #include <vector>
 
 #include "devctl_runner.h"
+#include "option_device.h"
 #include "skin_folder.h"
-#include "skin_preview.h"
 
 namespace {
 
-// ---- Helpers of the page -------------------------------------------------------
-
-TEST(SkinPreviewCorners, LargePictureGivesItsFourCorners)
-{
-    PreviewCorner c[4];
-    PreviewCorners(240, 88, c);
-    EXPECT_EQ(0, c[0].source.left);
-    EXPECT_EQ(130, c[1].source.left);
-    EXPECT_EQ(63, c[2].source.top);
-    EXPECT_EQ(240, c[3].source.right);
-    EXPECT_EQ(88, c[3].source.bottom);
-    EXPECT_EQ(110, c[3].dest.x);
-    EXPECT_EQ(25, c[3].dest.y);
-}
-
-TEST(SkinPreviewCorners, SmallPictureNeverReadsOutsideItself)
-{
-    PreviewCorner c[4];
-    PreviewCorners(60, 20, c);
-    for (const PreviewCorner& corner : c) {
-        EXPECT_EQ(0, corner.source.left);
-        EXPECT_EQ(0, corner.source.top);
-        EXPECT_EQ(60, corner.source.right);
-        EXPECT_EQ(20, corner.source.bottom);
-    }
-    PreviewCorners(0, 0, c);
-    EXPECT_EQ(c[3].source.left, c[3].source.right);
-}
+// ---- Names ------------------------------------------------------------------------
 
 TEST(SkinFolderNames, OnlyNamesInsideTheSkinsFolderArePlain)
 {
@@ -90,18 +63,13 @@ void WriteQuadBitmap(const std::wstring& path, int width, int height)
     out.write((const char*)pixels.data(), pixels.size());
 }
 
-void WriteText(const std::wstring& path, const std::string& text)
-{
-    std::ofstream(path.c_str(), std::ios::binary) << text;
-}
-
 // A skin of the test: its folder, optionally with a skin file and picture.
 void MakeSkin(const std::wstring& name, const char* xml, int width = 0, int height = 0)
 {
     std::wstring folder = kSkins + name;
     CreateDirectoryW(folder.c_str(), nullptr);
     if (xml)
-        WriteText(folder + L"\\Skin.xml", xml);
+        std::ofstream((folder + L"\\Skin.xml").c_str(), std::ios::binary) << xml;
     if (width)
         WriteQuadBitmap(folder + L"\\back.bmp", width, height);
 }
@@ -118,29 +86,6 @@ bool Exists(const std::wstring& path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
-
-// One registry value as it was, put back by Restore.
-struct SavedValue {
-    const wchar_t* key;
-    const wchar_t* name;
-    bool present = false;
-    DWORD type = 0;
-    std::vector<BYTE> data = std::vector<BYTE>(1024);
-
-    SavedValue(const wchar_t* k, const wchar_t* n) : key(k), name(n)
-    {
-        DWORD size = (DWORD)data.size();
-        present = RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_ANY, &type, data.data(), &size) == 0;
-        data.resize(present ? size : 0);
-    }
-    void Restore() const
-    {
-        if (present)
-            RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, name, type, data.data(), (DWORD)data.size());
-        else
-            RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key, name);
-    }
-};
 
 void SetString(const wchar_t* key, const wchar_t* name, const std::wstring& text)
 {
@@ -189,7 +134,8 @@ class SkinPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CloseWindowsOf(L"KETRA_CLASS", 1);
+        ASSERT_TRUE(backup_.Saved());
+        CloseHost();
         MakeSkin(L"Quad", "<skins><skin><description>Four corners</description>"
                           "<background>back.bmp</background></skin></skins>", 240, 60);
         MakeSkin(L"Tiny", "<skins><skin><background>back.bmp</background></skin></skins>", 60, 20);
@@ -197,39 +143,32 @@ protected:
         MakeSkin(L"NoFile", nullptr);
         SetString(kKetraKey, L"Skin", L"Default");
     }
+    // The registry goes back when the backup ends, after this.
     void TearDown() override
     {
         for (int i = 0; i < 3 && !Boxes().empty(); ++i)
             if (RunDevctl({L"dismiss", L"no"}).exitCode != 0)
                 RunDevctl({L"dismiss", L"ok"});
-        CloseWindowsOf(L"KETRA_OPTION_CLASS", IDCANCEL);
+        if (HWND frame = FindWindowW(kOptionClass, nullptr))
+            PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+        WaitNoWindowOf(kOptionClass, 10000);
         // Closing starts the side bar again.
-        if (PumpUntil([] { return FindWindowW(L"KETRA_CLASS", nullptr) != nullptr; }, 3000))
-            CloseWindowsOf(L"KETRA_CLASS", 1);
-        for (const SavedValue& value : saved_)
-            value.Restore();
+        if (WaitForWindowOf(kHostClass, 3000))
+            CloseHost();
         for (const wchar_t* name : {L"Quad", L"Tiny", L"NoBack", L"NoFile", L"Doomed"})
             RemoveSkin(name);
-    }
-
-    static void CloseWindowsOf(const wchar_t* className, WPARAM command)
-    {
-        if (HWND window = FindWindowW(className, nullptr))
-            PostMessageW(window, WM_COMMAND, command, 0);
-        PumpUntil([&] { return FindWindowW(className, nullptr) == nullptr; }, 10000);
     }
 
     // Starts the settings program and shows the Skin page, answering the
     // box the page shows while it opens, when one is expected.
     void Start(const wchar_t* openingBox = nullptr)
     {
-        ASSERT_EQ(0u, RunDevctl({L"exec", L"\\Program Files\\ZARQ\\Ketra\\Option.exe"}).exitCode);
+        ASSERT_EQ(0u, RunDevctl({L"exec", kOptionProgram}).exitCode);
         if (openingBox) {
             ASSERT_TRUE(WaitForBox(L"Error", openingBox)) << Boxes();
             RunDevctl({L"dismiss", L"ok"});
         }
-        ASSERT_TRUE(PumpUntil([&] { return (frame_ = FindWindowW(L"KETRA_OPTION_CLASS", nullptr)) != nullptr; },
-                              15000));
+        ASSERT_NE(nullptr, frame_ = WaitForWindowOf(kOptionClass, 15000));
         ASSERT_TRUE(PumpUntil([&] { return (page_ = FindPage()) != nullptr; }, 5000));
         SendMessageW(frame_, WM_COMMAND, 40038, 0);
         PumpUntil([&] { return IsWindowVisible(page_) != FALSE; }, 3000);
@@ -263,23 +202,36 @@ protected:
         if (!boxExpected)
             SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
     }
-    std::wstring Selected(int listId) const
+    // Chooses an entry with two stylus taps: one opens the list, one picks.
+    void Tap(int listId, const std::wstring& entry)
+    {
+        RECT box, drop;
+        GetWindowRect(Item(listId), &box);
+        RunDevctl({L"tap", std::to_wstring((box.left + box.right) / 2), std::to_wstring((box.top + box.bottom) / 2)});
+        HWND list = nullptr;
+        ASSERT_TRUE(PumpUntil([&] {
+            list = FindWindowW(L"ComboLBox", nullptr);
+            while (list && !IsWindowVisible(list))
+                list = FindWindowExW(nullptr, list, L"ComboLBox", nullptr);
+            return list != nullptr;
+        }, 3000));
+        GetWindowRect(list, &drop);
+        LRESULT index = SendMessageW(Item(listId), CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)entry.c_str());
+        LRESULT height = SendMessageW(Item(listId), CB_GETITEMHEIGHT, 0, 0);
+        RunDevctl({L"tap", std::to_wstring(drop.left + 20), std::to_wstring(drop.top + 1 + index * height + height / 2)});
+    }
+    std::wstring Entry(int listId, LRESULT index) const
     {
         wchar_t text[300] = {};
-        LRESULT index = SendMessageW(Item(listId), CB_GETCURSEL, 0, 0);
-        if (index != CB_ERR)
-            SendMessageW(Item(listId), CB_GETLBTEXT, index, (LPARAM)text);
+        SendMessageW(Item(listId), CB_GETLBTEXT, index, (LPARAM)text);
         return text;
     }
+    std::wstring Selected(int listId) const { return Entry(listId, SendMessageW(Item(listId), CB_GETCURSEL, 0, 0)); }
     std::vector<std::wstring> Entries(int listId) const
     {
         std::vector<std::wstring> entries;
-        LRESULT count = SendMessageW(Item(listId), CB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            wchar_t text[300] = {};
-            SendMessageW(Item(listId), CB_GETLBTEXT, i, (LPARAM)text);
-            entries.push_back(text);
-        }
+        for (LRESULT i = 0; i < SendMessageW(Item(listId), CB_GETCOUNT, 0, 0); ++i)
+            entries.push_back(Entry(listId, i));
         return entries;
     }
     std::wstring Description() const
@@ -307,14 +259,10 @@ protected:
     void OkAndWaitClosed()
     {
         PostMessageW(frame_, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"KETRA_OPTION_CLASS", nullptr) == nullptr; }, 10000));
+        ASSERT_TRUE(WaitNoWindowOf(kOptionClass, 10000));
     }
 
-    std::vector<SavedValue> saved_ = {{kKetraKey, L"Skin"},
-                                      {kKetraKey, L"Path"},
-                                      {kColoursKey, L"1"},
-                                      {kColoursKey, L"2"},
-                                      {kColoursKey, L"3"}};
+    SystemRegistryBackup backup_;
     HWND frame_ = nullptr;
     HWND page_ = nullptr;
 };
@@ -374,7 +322,7 @@ TEST_F(SkinPageTest, MissingSkinFileOrBackgroundEntryIsReported)
 TEST_F(SkinPageTest, ColourSetFillsTheSwatchesAndIsSavedWithTheSkin)
 {
     Start();
-    Choose(1028, L"Blue");
+    Tap(1028, L"Blue");
     const COLORREF blue[3] = {0xFFFBFF, 0xFFC0C0, 0xFF0000};
     EXPECT_TRUE(PumpUntil([&] { return SwatchColour(1033) == blue[0]; }, 3000));
     EXPECT_EQ(blue[1], SwatchColour(1034));
@@ -431,9 +379,10 @@ TEST_F(SkinPageTest, SkinNamedDotDotIsNeverDeleted)
 // Regression: without the install folder the skins folder was never set.
 TEST_F(SkinPageTest, UnknownInstallFolderLeavesAnEmptyListAndNoDelete)
 {
+    const std::wstring install = ReadString(kKetraKey, L"Path");
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKetraKey, L"Path");
     Start();
-    saved_[1].Restore();  // before the side bar starts again
+    SetString(kKetraKey, L"Path", install);  // before the side bar starts again
     EXPECT_EQ(0u, Entries(1027).size());
     EXPECT_FALSE(IsWindowEnabled(Item(1032)));
 }

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,7 +27,7 @@ constexpr WPARAM kButtonsChanged = 228;
 
 // Control ids of the page.
 constexpr int kSoundOn = 1009, kBkPick = 1011, kBkImage = 1012, kBkStretch = 1014, kBackOn = 1016;
-constexpr int kOpenSoundPlay = 1018, kAutoStart = 1020, kMinimize = 1022, kButtonList = 1027;
+constexpr int kSndOpenPick = 1017, kOpenSoundPlay = 1018, kAutoStart = 1020, kMinimize = 1022, kButtonList = 1027;
 constexpr UINT kShowOptionsPage = 40037;
 
 std::wstring ButtonKey(int n)
@@ -133,7 +135,7 @@ protected:
     {
         CloseHost();
         for (int n = 1; n <= 6; ++n)
-            buttons_.emplace_back(new SavedKey(ButtonKey(n)));
+            buttons_.push_back(std::make_unique<SavedKey>(ButtonKey(n)));
         DeleteFileW(kShortcut);
     }
     void TearDown() override
@@ -142,8 +144,7 @@ protected:
             CloseOption(IDCANCEL);
         CloseHost();
         DeleteFileW(kShortcut);
-        for (SavedKey* saved : buttons_)
-            delete saved;
+        buttons_.clear();
         BroadcastSettingChange(kButtonsChanged);
     }
 
@@ -220,7 +221,7 @@ protected:
 
     HWND frame_ = nullptr;
     HWND page_ = nullptr;
-    std::vector<SavedKey*> buttons_;
+    std::vector<std::unique_ptr<SavedKey>> buttons_;  // all six, put back after each test
     SavedKey options_{kOptionsKey};
 };
 
@@ -379,6 +380,37 @@ TEST_F(OptionsPageTest, OpenSoundPlaysTheChosenSound)
     size_t log = DeviceLogLength();
     Tap(kOpenSoundPlay);
     EXPECT_TRUE(WaitForLogLine(log, L"sound: \\Windows\\lowbatt.wav", 5000));
+}
+
+// The sound "..." picks a file from the device's file tree, starting where the
+// current sound is; only sounds are offered.
+TEST_F(OptionsPageTest, PickedSoundIsStored)
+{
+    const wchar_t folder[] = L"\\My Documents\\0pick";
+    const wchar_t picked[] = L"\\My Documents\\0pick\\new.wav";
+    CreateDirectoryW(folder, nullptr);
+    ASSERT_TRUE(CopyFileW(L"\\Windows\\lowbatt.wav", picked, FALSE));
+    ASSERT_TRUE(CopyFileW(L"\\Windows\\StWater.gif", L"\\My Documents\\0pick\\a.gif", FALSE));
+    SetRegistryString(HKEY_LOCAL_MACHINE, kOptionsKey, L"SndOpen", L"\\My Documents\\0pick\\old.wav");
+    Open();
+    Tap(kSndOpenPick);
+    ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"#32770", L"Browse") != nullptr; }, 5000));
+    HWND tree = GetDlgItem(FindWindowW(L"#32770", L"Browse"), 17788);
+    // Rows: "\", "My Documents", "0pick", then its one sound (not the picture).
+    RECT rc;
+    GetWindowRect(tree, &rc);
+    const int row = (int)SendMessageW(tree, TVM_GETITEMHEIGHT, 0, 0);
+    const int indent = (int)SendMessageW(tree, TVM_GETINDENT, 0, 0);
+    const int x = rc.left + 2 + 4 * indent + 24, y = rc.top + 2 + row * 3 + row / 2;
+    RunDevctl({L"tap", std::to_wstring(x), std::to_wstring(y)});
+    PumpMessages(300);
+    RunDevctl({L"key", L"0x0D"});
+    EXPECT_TRUE(PumpUntil([] { return FindWindowW(L"#32770", L"Browse") == nullptr; }, 5000));
+    CloseOption();
+    EXPECT_EQ(picked, ReadText(kOptionsKey, L"SndOpen"));
+    DeleteFileW(picked);
+    DeleteFileW(L"\\My Documents\\0pick\\a.gif");
+    RemoveDirectoryW(folder);
 }
 
 // The side bar reads the whole path the settings program stores (it once

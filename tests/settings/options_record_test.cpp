@@ -4,17 +4,34 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <sstream>
+#include <string>
+
 #include "hardware_buttons.h"
 #include "options_record.h"
 
+namespace {
+
+std::string ProgramLog()
+{
+    std::ifstream file("D:\\My Documents\\ZARQLOG.txt", std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
 TEST(OptionsRecord, AFailedLoadKeepsTheDefaultsAndSavesNothing)
 {
+    const size_t logged = ProgramLog().size();
     // No key opens under a root that is no key at all.
     const HKEY noRoot = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x7654));
     COptionsRecord record;
-    record.m_dwXPos = 123;
     EXPECT_FALSE(record.Load(noRoot));
     EXPECT_FALSE(record.IsLoaded());
+    EXPECT_NE(std::string::npos, ProgramLog().find("Failed to Load Default Registry Setting", logged));
     EXPECT_FALSE(record.Save());
     EXPECT_STREQ(L"\\Windows\\lowbatt.wav", record.m_szSndOpen);
     EXPECT_STREQ(L"\\Windows\\StWater.gif", record.m_szBkImage);

@@ -1,71 +1,52 @@
 // The side bar on the device, driven from outside as other programs and the
 // user drive it: devctl (messages, keys, the device log) and the registry.
 // The probe applets log every message they receive to the device log.
-#include <gtest/gtest.h>
+#include "host_fixture.h"
 
-#include <windows.h>
-
-#include <string>
-
-#include "devctl_runner.h"
+#include <tlhelp32.h>
 
 namespace {
 
-const wchar_t kHost[] = L"\\Program Files\\ZARQ\\Ketra\\Ketra.exe";
-const wchar_t kOptions[] = L"HKLM\\SOFTWARE\\ZARQ\\KETRA\\OPTIONS";
-
-std::wstring Num(long long value)
+// The settings program a failed load starts would stay (holding the test
+// run's output open) and restart the bar when closed: it is ended outright.
+void EndSettingsProgram()
 {
-    return std::to_wstring(value);
-}
-
-// How often text occurs in the device log.
-int LogCount(const std::wstring& text)
-{
-    DevctlResult log = RunDevctl({L"log"});
-    int count = 0;
-    for (size_t at = log.out.find(text); at != std::wstring::npos; at = log.out.find(text, at + 1))
-        ++count;
-    return count;
-}
-
-std::wstring Send(UINT message, long long wParam, long long lParam)
-{
-    DevctlResult r = RunDevctl({L"send", L"KETRA_CLASS", Num(message), Num(wParam), Num(lParam)});
-    std::wstring out = r.out;
-    while (!out.empty() && (out.back() == L'\n' || out.back() == L'\r'))
-        out.pop_back();
-    return out;
-}
-
-std::wstring CurrentApplet()
-{
-    std::wstring out = RunDevctl({L"reg", L"get", kOptions, L"CurrentApplet"}).out;
-    while (!out.empty() && (out.back() == L'\n' || out.back() == L'\r'))
-        out.pop_back();
-    return out;
-}
-
-class HostTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        RunDevctl({L"reg", L"set", kOptions, L"CurrentApplet", L"sz", L"About"});
-        RunDevctl({L"reg", L"set", kOptions, L"WinMode", L"dword", L"0"});
+    PumpUntil([] { return FindWindowW(L"KETRA_OPTION_CLASS", nullptr) != nullptr; }, 5000);
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, L"option.exe") != 0)
+            continue;
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (process) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
     }
-    void Start()
-    {
-        ASSERT_EQ(0u, RunDevctl({L"exec", kHost}).exitCode);
-        ASSERT_EQ(0u, RunDevctl({L"wait", L"KETRA_CLASS", L"15000"}).exitCode);
-        PumpMessages(500);
-    }
-    void TearDown() override
-    {
-        // Command 1 closes the program; wait until its window is gone.
-        RunDevctl({L"post", L"KETRA_CLASS", L"273", L"1", L"0"});
-        PumpUntil([] { return RunDevctl({L"send", L"KETRA_CLASS", L"0", L"0", L"0"}).exitCode != 0; }, 10000);
-    }
-};
+    CloseHandle(snapshot);
+}
+
+// Opens the group menu with its command and walks it with keys: down to
+// the group, right into its sub-menu, down to the applet, Enter. The
+// menu's own loop reads them from the bar's message queue.
+bool ChooseFromGroupMenu(int group, int item)
+{
+    PostMessageW(FindBar(), WM_COMMAND, 1302, 0);
+    HWND menu = nullptr;
+    if (!PumpUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }, 5000))
+        return false;
+    for (int i = 0; i <= group; ++i)
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
+    for (int i = 0; i < item; ++i)
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_CHAR, L'\r', 0);
+    return true;
+}
 
 // Applet list order: About 0, Probe 1, ProbeNarrow 2 (test registrations).
 TEST_F(HostTest, SwitchingAppletsUnloadsTheOldOneAndRecordsTheNewOne)
@@ -145,6 +126,35 @@ TEST_F(HostTest, SecondInstanceTogglesAndAnswersMessages)
     EXPECT_EQ(Num(0xD8E9EC), Send(1034, 7, 0));
 }
 
+// Installed: About and ProbeNarrow in "Default" (not listed), Probe in
+// "Tests". Sub-menus come in the order their groups are first met.
+TEST_F(HostTest, GroupMenuListsEachGroupWithItsApplets)
+{
+    const std::wstring narrow = L"\\Program Files\\ZARQ\\Ketra\\ProbeNarrow.dll";
+    TemporaryApplet zeta(L"ProbeZeta", narrow, 20, L"Zeta");
+    TemporaryApplet second(L"ProbeTests2", narrow, 21, L"Tests");
+    Start();
+    ASSERT_TRUE(ChooseFromGroupMenu(0, 1));  // "Tests": Probe, ProbeTests2
+    EXPECT_TRUE(PumpUntil([] { return CurrentApplet() == L"ProbeTests2"; }, 5000)) << CurrentApplet();
+    ASSERT_TRUE(ChooseFromGroupMenu(1, 0));  // "Zeta": ProbeZeta
+    EXPECT_TRUE(PumpUntil([] { return CurrentApplet() == L"ProbeZeta"; }, 5000)) << CurrentApplet();
+}
+
+TEST_F(HostTest, AutoCloseClosesTheBarFromTheTaskBarCorner)
+{
+    Start();
+    EXPECT_EQ(L"1", Send(1029, 2, 0));
+    EXPECT_EQ(L"1", Send(1029, 4, 0));  // auto-close off: the hook's request changes nothing
+    TearDown();
+
+    RunDevctl({L"reg", L"set", kOptions, L"AutoClose", L"dword", L"1"});
+    Start();
+    EXPECT_EQ(L"1", Send(1028, 3, 0));  // the task-bar hook is in place
+    ASSERT_EQ(L"1", Send(1029, 4, 0));
+    RunDevctl({L"tap", L"230", L"12"});  // the task bar's right-hand corner
+    EXPECT_TRUE(PumpUntil([] { return Send(1029, 4, 0) == L"0"; }, 5000));
+}
+
 TEST_F(HostTest, FailedLoadStartsTheSettingsProgramAndShowsAbout)
 {
     RunDevctl({L"reg", L"set", L"HKLM\\SOFTWARE\\ZARQ\\PROBE", L"Fail240", L"dword", L"1"});
@@ -154,6 +164,7 @@ TEST_F(HostTest, FailedLoadStartsTheSettingsProgramAndShowsAbout)
     RunDevctl({L"reg", L"del", L"HKLM\\SOFTWARE\\ZARQ\\PROBE", L"Fail240"});
     EXPECT_EQ(L"About", CurrentApplet());
     EXPECT_GT(LogCount(L"option.exe"), started);
+    EndSettingsProgram();
 }
 
 TEST_F(HostTest, StoredTopOutOfRangeStartsAt50)

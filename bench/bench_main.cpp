@@ -147,9 +147,10 @@ void PrintMemory(const StartFigures& start, const HostFigures& host)
                                           static_cast<double>(start.blank.privateBytes));
         const double workingRatio = Ratio(static_cast<double>(start.host.workingSet),
                                           static_cast<double>(start.blank.workingSet));
-        std::printf("private %.2f MB vs empty program %.2f MB, %.2fx; working set %.2f MB vs %.2f MB, %.2fx "
-                    "(goal <= 1.3x: %s); ",
-                    Megabytes(start.host.privateBytes), Megabytes(start.blank.privateBytes), privateRatio,
+        std::printf("private (%s) %.2f MB vs empty program %.2f MB, %.2fx; working set %.2f MB vs %.2f MB, "
+                    "%.2fx (goal <= 1.3x: %s); ",
+                    start.host.privateSource, Megabytes(start.host.privateBytes),
+                    Megabytes(start.blank.privateBytes), privateRatio,
                     Megabytes(start.host.workingSet), Megabytes(start.blank.workingSet), workingRatio,
                     Verdict(privateRatio <= 1.3 && workingRatio <= 1.3));
     } else {

@@ -205,6 +205,7 @@ StartFigures MeasureStart(const BenchPlaces& places, int runs)
     StartFigures out;
     std::vector<double> hostTimes, blankTimes;
     std::vector<SIZE_T> hostPrivate, hostWorking, blankPrivate, blankWorking;
+    MemoryUse memory;
     // A first start, untimed: it fills the file cache and tells where the bar stands.
     WatchedProgram host;
     if (!StartAndWaitPainted(places.hostCommand, kHostClass, kStartTimeoutMs, &host)) {
@@ -223,7 +224,6 @@ StartFigures MeasureStart(const BenchPlaces& places, int runs)
         }
         hostTimes.push_back(host.paintedMs - host.startMs);
         Sleep(kSettleMs);
-        MemoryUse memory;
         if (ReadMemoryUse(host.process.hProcess, &memory)) {
             hostPrivate.push_back(memory.privateBytes);
             hostWorking.push_back(memory.workingSet);
@@ -247,6 +247,7 @@ StartFigures MeasureStart(const BenchPlaces& places, int runs)
     out.start.measuredMs = Median(hostTimes);
     out.start.baselineMs = Median(blankTimes);
     out.memoryOk = !hostPrivate.empty() && !blankPrivate.empty();
+    out.host.privateSource = out.blank.privateSource = memory.privateSource;
     out.host.privateBytes = MedianSize(hostPrivate);
     out.host.workingSet = MedianSize(hostWorking);
     out.blank.privateBytes = MedianSize(blankPrivate);
@@ -266,8 +267,9 @@ HostFigures MeasureHost(const BenchPlaces& places, int runs, int objectSwitches)
     // any slide animation.
     if (!IsOpen(host.window))
         Send(host.window, kMsgOpen, 0, 0);
-    SwitchTo(host.window, places.appletAPosition);  // both libraries once, untimed
+    // Both libraries once, untimed, ending on A: the first timed switch goes to B.
     SwitchTo(host.window, places.appletBPosition);
+    SwitchTo(host.window, places.appletAPosition);
     MeasureSwitching(host.window, places, runs, &out);
 
     if (SwitchTo(host.window, places.aboutPosition))

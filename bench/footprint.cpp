@@ -86,6 +86,7 @@ bool ReadMemoryUse(HANDLE process, MemoryUse* out)
     if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters)))
         return false;
     out->privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+    out->privateSource = counters.PrivateUsage ? "PrivateUsage" : "PagefileUsage";
     out->workingSet = counters.WorkingSetSize;
     return true;
 }

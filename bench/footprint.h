@@ -6,6 +6,7 @@
 struct MemoryUse {
     SIZE_T privateBytes = 0;
     SIZE_T workingSet = 0;
+    const char* privateSource = "";  // the counter privateBytes came from
 };
 
 // From GetProcessMemoryInfo. Where PrivateUsage is not reported, the commit

@@ -98,6 +98,17 @@ void CloseHost()
     WaitNoWindowOf(kHostClass, 10000);
 }
 
+void CloseSettingsAndHost()
+{
+    if (HWND frame = FindWindowW(kOptionClass, nullptr)) {
+        HWND host = FindWindowW(kHostClass, nullptr);
+        PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+        WaitNoWindowOf(kOptionClass, 15000);
+        WaitForWindowOf(kHostClass, 15000, host);
+    }
+    CloseHost();
+}
+
 SystemRegistryBackup::SystemRegistryBackup()
 {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kBackupKey);

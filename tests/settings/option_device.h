@@ -28,6 +28,10 @@ HWND StartHost();
 // until it is gone.
 void CloseHost();
 
+// Ends what an earlier test may have left running: a settings program
+// (closed as the user closes it, so it starts the side bar) and the side bar.
+void CloseSettingsAndHost();
+
 // A copy of HKLM\SOFTWARE\ZARQ taken at construction and put back on
 // destruction, so that what the settings program saves on closing does
 // not reach later tests.

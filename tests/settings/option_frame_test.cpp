@@ -101,7 +101,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(backup_.Saved());
-        ASSERT_EQ(nullptr, FindWindowW(kOptionClass, nullptr)) << "a settings program left over";
+        CloseSettingsAndHost();
+        ASSERT_EQ(nullptr, FindWindowW(kOptionClass, nullptr));
     }
     void TearDown() override
     {

@@ -9,17 +9,19 @@ namespace {
 
 // The settings program a failed load starts would stay (holding the test
 // run's output open) and restart the bar when closed: it is ended outright.
-void EndSettingsProgram()
+// Ends every running option.exe; returns how many were found.
+int TerminateSettingsPrograms()
 {
-    PumpUntil([] { return FindWindowW(L"KETRA_OPTION_CLASS", nullptr) != nullptr; }, 5000);
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
-        return;
+        return 0;
+    int found = 0;
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
         if (_wcsicmp(entry.szExeFile, L"option.exe") != 0)
             continue;
+        ++found;
         HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
         if (process) {
             TerminateProcess(process, 1);
@@ -28,6 +30,15 @@ void EndSettingsProgram()
         }
     }
     CloseHandle(snapshot);
+    return found;
+}
+
+void EndSettingsProgram()
+{
+    // On a loaded machine the program may still be starting: wait for its
+    // window, then end it until none is left.
+    PumpUntil([] { return FindWindowW(L"KETRA_OPTION_CLASS", nullptr) != nullptr; }, 15000);
+    PumpUntil([] { return TerminateSettingsPrograms() == 0; }, 15000);
 }
 
 // Opens the group menu with its command and walks it with keys: down to

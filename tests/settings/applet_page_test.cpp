@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "devctl_runner.h"
+#include "option_device.h"
 #include "remote_list_view.h"
 
 namespace {
@@ -25,20 +26,6 @@ const wchar_t kProbeState[] = L"SOFTWARE\\ZARQ\\PROBE";
 const wchar_t kBackup[] = L"SOFTWARE\\Applet Page Test Backup";
 
 enum { kMoveUp = 1002, kMoveDown = 1003, kOptions = 1005, kDelete = 1020, kDeleteAll = 1021, kImport = 1023 };
-
-bool CopyTree(const std::wstring& from, const std::wstring& to)
-{
-    HKEY source = nullptr, target = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, from.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS)
-        return false;
-    bool copied = RegCreateKeyExW(HKEY_LOCAL_MACHINE, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target,
-                                  nullptr) == ERROR_SUCCESS &&
-                  RegCopyTreeW(source, nullptr, target) == ERROR_SUCCESS;
-    if (target)
-        RegCloseKey(target);
-    RegCloseKey(source);
-    return copied;
-}
 
 void SetNumber(const std::wstring& key, LPCWSTR name, DWORD value)
 {
@@ -59,7 +46,11 @@ std::wstring Value(const std::wstring& key, LPCWSTR name)
     if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, buffer,
                      &size) != ERROR_SUCCESS)
         return L"-";
-    return type == REG_DWORD ? std::to_wstring(*reinterpret_cast<DWORD*>(buffer)) : std::wstring(buffer);
+    if (type != REG_DWORD)
+        return std::wstring(buffer);
+    DWORD number = 0;
+    memcpy(&number, buffer, sizeof(number));
+    return std::to_wstring(number);
 }
 
 std::wstring Applet(LPCWSTR name) { return std::wstring(kApplets) + L"\\" + name; }
@@ -140,8 +131,8 @@ protected:
     void SetUp() override
     {
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kBackup);
-        ASSERT_TRUE(CopyTree(kZarq, std::wstring(kBackup) + L"\\ZARQ"));
-        ASSERT_TRUE(CopyTree(kToday, std::wstring(kBackup) + L"\\Today"));
+        ASSERT_TRUE(CopyRegistryTree(kZarq, (std::wstring(kBackup) + L"\\ZARQ").c_str()));
+        ASSERT_TRUE(CopyRegistryTree(kToday, (std::wstring(kBackup) + L"\\Today").c_str()));
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kApplets);
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kProbeState);
         const std::wstring folder = kFolder;
@@ -160,8 +151,8 @@ protected:
             Close(IDCANCEL);
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kZarq);
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kToday);
-        CopyTree(std::wstring(kBackup) + L"\\ZARQ", kZarq);
-        CopyTree(std::wstring(kBackup) + L"\\Today", kToday);
+        CopyRegistryTree((std::wstring(kBackup) + L"\\ZARQ").c_str(), kZarq);
+        CopyRegistryTree((std::wstring(kBackup) + L"\\Today").c_str(), kToday);
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kBackup);
     }
 

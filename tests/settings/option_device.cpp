@@ -27,7 +27,9 @@ BOOL CALLBACK CountClass(HWND hwnd, LPARAM param)
     return TRUE;
 }
 
-bool CopyTree(const wchar_t* from, const wchar_t* to)
+}  // namespace
+
+bool CopyRegistryTree(const wchar_t* from, const wchar_t* to)
 {
     HKEY source = nullptr, target = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, from, 0, KEY_READ, &source) != ERROR_SUCCESS)
@@ -40,8 +42,6 @@ bool CopyTree(const wchar_t* from, const wchar_t* to)
     RegCloseKey(source);
     return copied;
 }
-
-}  // namespace
 
 HWND WaitForWindowOf(const wchar_t* className, DWORD ms, HWND other)
 {
@@ -112,7 +112,7 @@ void CloseSettingsAndHost()
 SystemRegistryBackup::SystemRegistryBackup()
 {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kBackupKey);
-    saved_ = CopyTree(kSystemKey, kBackupKey);
+    saved_ = CopyRegistryTree(kSystemKey, kBackupKey);
 }
 
 SystemRegistryBackup::~SystemRegistryBackup()
@@ -120,6 +120,6 @@ SystemRegistryBackup::~SystemRegistryBackup()
     if (!saved_)
         return;
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kSystemKey);
-    CopyTree(kBackupKey, kSystemKey);
+    CopyRegistryTree(kBackupKey, kSystemKey);
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kBackupKey);
 }

@@ -32,6 +32,9 @@ void CloseHost();
 // (closed as the user closes it, so it starts the side bar) and the side bar.
 void CloseSettingsAndHost();
 
+// Copies an HKLM key with everything below it to another HKLM key.
+bool CopyRegistryTree(const wchar_t* from, const wchar_t* to);
+
 // A copy of HKLM\SOFTWARE\ZARQ taken at construction and put back on
 // destruction, so that what the settings program saves on closing does
 // not reach later tests.

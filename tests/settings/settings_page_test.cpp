@@ -11,12 +11,11 @@
 #include <vector>
 
 #include "devctl_runner.h"
+#include "option_device.h"
 #include "shell_test_support.h"
 
 namespace {
 
-const wchar_t kOption[] = L"\\Program Files\\ZARQ\\Ketra\\Option.exe";
-const wchar_t kHost[] = L"\\Program Files\\ZARQ\\Ketra\\Ketra.exe";
 const wchar_t kKetraKey[] = L"SOFTWARE\\ZARQ\\KETRA";
 const wchar_t kOptionsKey[] = L"SOFTWARE\\ZARQ\\KETRA\\OPTIONS";
 const wchar_t kButtonsKey[] = L"Software\\Microsoft\\Shell\\Keys\\";
@@ -106,20 +105,6 @@ private:
     std::vector<Value> values_;
 };
 
-bool WindowGone(const wchar_t* className, DWORD timeoutMs)
-{
-    return PumpUntil([&] { return FindWindowW(className, nullptr) == nullptr; }, timeoutMs);
-}
-
-// Ends the side bar when it runs.
-void CloseHost()
-{
-    if (HWND host = FindWindowW(L"KETRA_CLASS", nullptr)) {
-        PostMessageW(host, WM_COMMAND, 1, 0);
-        WindowGone(L"KETRA_CLASS", 10000);
-    }
-}
-
 BOOL CALLBACK FindPage(HWND child, LPARAM found)
 {
     if (GetDlgItem(child, kMinimize)) {
@@ -152,7 +137,7 @@ protected:
     void Open()
     {
         CloseHost();
-        ASSERT_EQ(0u, RunDevctl({L"exec", kOption}).exitCode);
+        ASSERT_EQ(0u, RunDevctl({L"exec", kOptionProgram}).exitCode);
         ASSERT_EQ(0u, RunDevctl({L"wait", L"KETRA_OPTION_CLASS", L"15000"}).exitCode);
         frame_ = FindWindowW(L"KETRA_OPTION_CLASS", nullptr);
         page_ = nullptr;
@@ -169,7 +154,7 @@ protected:
     void CloseOption(WPARAM command = IDOK)
     {
         PostMessageW(frame_, WM_COMMAND, command, 0);
-        EXPECT_TRUE(WindowGone(L"KETRA_OPTION_CLASS", 10000));
+        EXPECT_TRUE(WaitNoWindowOf(kOptionClass, 10000));
         frame_ = page_ = nullptr;
         PumpUntil([] { return FindWindowW(L"KETRA_CLASS", nullptr) != nullptr; }, 5000);
     }
@@ -422,7 +407,7 @@ TEST_F(OptionsPageTest, TheSideBarReadsALongBackgroundPath)
     SetRegistryDword(HKEY_LOCAL_MACHINE, kOptionsKey, L"BackOn", 1);
     SetRegistryDword(HKEY_LOCAL_MACHINE, kOptionsKey, L"WinMode", 0);
     SetRegistryString(HKEY_LOCAL_MACHINE, kOptionsKey, L"CurrentApplet", L"About");
-    ASSERT_EQ(0u, RunDevctl({L"exec", kHost}).exitCode);
+    ASSERT_EQ(0u, RunDevctl({L"exec", kHostProgram}).exitCode);
     ASSERT_EQ(0u, RunDevctl({L"wait", L"KETRA_CLASS", L"15000"}).exitCode);
     RunDevctl({L"send", L"KETRA_CLASS", L"273", L"1201", L"0"});  // the probe applet
     HWND probe = FindWindowExW(FindWindowW(L"KETRA_CLASS", nullptr), nullptr, L"KETRA_PROBE", nullptr);

@@ -7,10 +7,10 @@
 
 namespace {
 
-const wchar_t kDefaultApplet[] = L"About";
-const wchar_t kDefaultSound[] = L"\\Windows\\lowbatt.wav";
-const wchar_t kDefaultBkImage[] = L"\\Windows\\StWater.gif";
-const int kDefaultPos = 50;
+using KetraOptions::kDefaultApplet;
+using KetraOptions::kDefaultBkImage;
+using KetraOptions::kDefaultPos;
+using KetraOptions::kDefaultSound;
 
 // A text value into a fixed field; the field keeps its value when the
 // value is absent or longer than the field.
@@ -43,22 +43,7 @@ CKetraSettings::CKetraSettings()
 
 int CKetraSettings::WriteDefaults()
 {
-    CRegistry reg;
-    if (!reg.Open(HKEY_LOCAL_MACHINE, KETRA_OPTIONS_KEY, FALSE, TRUE))
-        return 0;
-    reg.WriteString(L"DefaultApplet", kDefaultApplet);
-    reg.WriteString(L"CurrentApplet", kDefaultApplet);
-    reg.WriteDWORD(L"xpos", kDefaultPos);
-    reg.WriteDWORD(L"ypos", kDefaultPos);
-    reg.WriteDWORD(L"SoundOn", 1);
-    reg.WriteString(L"SndOpen", kDefaultSound);
-    reg.WriteString(L"SndClose", kDefaultSound);
-    reg.WriteDWORD(L"AutoClose", 0);
-    reg.WriteDWORD(L"WinMode", 6);
-    reg.WriteDWORD(L"BackOn", 1);
-    reg.WriteString(L"BkImage", kDefaultBkImage);
-    reg.WriteDWORD(L"BkStretch", 0);
-    return 1;
+    return KetraOptions::WriteDefaults(HKEY_LOCAL_MACHINE) ? 1 : 0;
 }
 
 int CKetraSettings::Load()

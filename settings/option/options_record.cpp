@@ -4,13 +4,14 @@
 #include <strsafe.h>
 
 #include <corvane.h>
+#include <ketra_options.h>
 
 namespace {
 
-const wchar_t kDefaultApplet[] = L"About";
-const wchar_t kDefaultSound[] = L"\\Windows\\lowbatt.wav";
-const wchar_t kDefaultBkImage[] = L"\\Windows\\StWater.gif";
-constexpr DWORD kDefaultPos = 50;
+using KetraOptions::kDefaultApplet;
+using KetraOptions::kDefaultBkImage;
+using KetraOptions::kDefaultSound;
+constexpr DWORD kDefaultPos = KetraOptions::kDefaultPos;
 // Stored positions beyond the screen start the bar at the default.
 constexpr DWORD kMaxXPos = 240;
 constexpr DWORD kMaxYPos = 320;
@@ -56,22 +57,7 @@ BOOL COptionsRecord::SetText(wchar_t (&field)[kTextLength], LPCWSTR text)
 
 BOOL COptionsRecord::WriteDefaults(HKEY root)
 {
-    CRegistry reg;
-    if (!reg.Open(root, KETRA_OPTIONS_KEY_PATH, FALSE, TRUE))
-        return FALSE;
-    reg.WriteString(L"DefaultApplet", kDefaultApplet);
-    reg.WriteString(L"CurrentApplet", kDefaultApplet);
-    reg.WriteDWORD(L"xpos", kDefaultPos);
-    reg.WriteDWORD(L"ypos", kDefaultPos);
-    reg.WriteDWORD(L"SoundOn", 1);
-    reg.WriteString(L"SndOpen", kDefaultSound);
-    reg.WriteString(L"SndClose", kDefaultSound);
-    reg.WriteDWORD(L"AutoClose", 0);
-    reg.WriteDWORD(L"WinMode", kWinModeMinimized);
-    reg.WriteDWORD(L"BackOn", 1);
-    reg.WriteString(L"BkImage", kDefaultBkImage);
-    reg.WriteDWORD(L"BkStretch", 0);
-    return TRUE;
+    return KetraOptions::WriteDefaults(root);
 }
 
 BOOL COptionsRecord::Load(HKEY root)
@@ -83,9 +69,9 @@ BOOL COptionsRecord::Load(HKEY root)
             ReadText(ketra, L"path", m_szPath);
     }
     CRegistry reg;
-    if (!reg.Open(root, KETRA_OPTIONS_KEY_PATH, TRUE)) {
+    if (!reg.Open(root, KETRA_OPTIONS_KEY, TRUE)) {
         WriteDefaults(root);
-        if (!reg.Open(root, KETRA_OPTIONS_KEY_PATH, TRUE)) {
+        if (!reg.Open(root, KETRA_OPTIONS_KEY, TRUE)) {
             CWnd::WriteLog(L"Failed to Load Default Registry Setting");
             return FALSE;
         }
@@ -116,7 +102,7 @@ BOOL COptionsRecord::Save() const
     if (!m_bLoaded)
         return FALSE;
     CRegistry reg;
-    if (!reg.Open(m_root, KETRA_OPTIONS_KEY_PATH, FALSE, TRUE))
+    if (!reg.Open(m_root, KETRA_OPTIONS_KEY, FALSE, TRUE))
         return FALSE;
     BOOL written = reg.WriteDWORD(L"xpos", m_dwXPos);
     written &= reg.WriteDWORD(L"ypos", m_dwYPos);

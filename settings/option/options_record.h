@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #define KETRA_KEY_PATH L"SOFTWARE\\ZARQ\\KETRA"
-#define KETRA_OPTIONS_KEY_PATH L"SOFTWARE\\ZARQ\\KETRA\\OPTIONS"
 
 // Window modes of the side bar at start.
 enum { kWinModeMinimized = 6, kWinModeNormal = 12 };

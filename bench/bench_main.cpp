@@ -12,6 +12,7 @@
 #include <string>
 
 #include <axreg.h>
+#include <ketra_host.h>
 
 #include "figures.h"
 
@@ -173,7 +174,7 @@ void PrintMemory(const StartFigures& start, const HostFigures& host)
 void EndRunningBar()
 {
     for (int i = 0; i < 50; ++i) {
-        HWND bar = FindWindowW(L"KETRA_CLASS", nullptr);
+        HWND bar = KetraFindBar();
         if (!bar)
             return;
         PostMessageW(bar, WM_COMMAND, 1, 0);

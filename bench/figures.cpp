@@ -7,19 +7,17 @@
 #include <cwchar>
 #include <vector>
 
+#include <applet_library.h>
+#include <ketra_host.h>
+
 #include "todaycmn.h"
 #include "watch.h"
 
 namespace {
 
-const wchar_t kHostClass[] = L"KETRA_CLASS";
 const wchar_t kBlankClass[] = L"KETRA_BENCH_BLANK";
 const wchar_t kBenchAppletClass[] = L"KETRA_BENCH_APPLET";
 const wchar_t kParentClass[] = L"KETRA_BENCH_PARENT";
-const UINT kExitCommand = 1;
-const UINT kAppletCommand = 1200;  // + position in the applet list
-const UINT kMsgWindow = 1029;      // wParam 3 toggles, 4 asks whether open
-const UINT kMsgOpen = 1026;
 const DWORD kStartTimeoutMs = 20000;
 const DWORD kSendTimeoutMs = 20000;
 const DWORD kSettleMs = 300;  // lets a started program finish what follows its first paint
@@ -61,7 +59,7 @@ void PaintNow(HWND window)
 
 bool SwitchTo(HWND bar, int position)
 {
-    if (!Send(bar, WM_COMMAND, kAppletCommand + position, 0))
+    if (!Send(bar, WM_COMMAND, IDM_KETRA_APPLET + position, 0))
         return false;
     PaintNow(bar);
     return true;
@@ -77,7 +75,7 @@ std::wstring BlankCommand(const BenchPlaces& places, const RECT& rect)
 bool IsOpen(HWND bar)
 {
     LRESULT open = 0;
-    return Send(bar, kMsgWindow, 4, 0, &open) && open == 1;
+    return Send(bar, WM_KETRA_WINDOW, KETRA_WINDOW_IS_OPEN, 0, &open) && open == 1;
 }
 
 bool BenchAppletShown(HWND bar)
@@ -123,12 +121,12 @@ void MeasureRepaint(HWND bar, int runs, HostFigures* out)
 void MeasureSlide(HWND bar, int runs, HostFigures* out)
 {
     if (!IsOpen(bar))
-        Send(bar, kMsgOpen, 0, 0);
+        Send(bar, WM_KETRA_OPEN, 0, 0);
     std::vector<double> times;
     bool open = IsOpen(bar);
     for (int i = 0; i < runs; ++i) {
         const double start = NowMs();
-        if (!Send(bar, kMsgWindow, 3, 0)) {
+        if (!Send(bar, WM_KETRA_WINDOW, KETRA_WINDOW_TOGGLE, 0)) {
             out->slide.problem = "the bar did not answer the toggle message";
             return;
         }
@@ -140,7 +138,7 @@ void MeasureSlide(HWND bar, int runs, HostFigures* out)
         open = !open;
     }
     if (!open)
-        Send(bar, kMsgOpen, 0, 0);
+        Send(bar, WM_KETRA_OPEN, 0, 0);
     out->slide.ok = true;
     out->slide.measuredMs = Median(times);
     out->slide.baselineMs = kNominalSlideMs;
@@ -174,27 +172,14 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 bool LoadAndShowOnce(const std::wstring& library, HWND parent, double* ms)
 {
     const double start = NowMs();
-    HMODULE module = LoadLibraryW(library.c_str());
-    if (!module)
-        return false;
-    auto initialize = reinterpret_cast<PFNCUSTOMINITIALIZEITEM>(
-        reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(ORDINAL_INITIALIZEITEM))));
-    HWND window = nullptr;
-    if (initialize) {
-        TODAYLISTITEM item = {};
-        item.tlit = tlitOwnerInfo;
-        item.fEnabled = TRUE;
-        item.hinstDLL = module;
-        window = initialize(&item, parent);
-        if (window) {
-            ShowWindow(window, SW_SHOW);
-            UpdateWindow(window);
-        }
+    CAppletLibrary applet;
+    HWND window = applet.Load(library.c_str()) ? applet.CreateItemWindow(parent) : nullptr;
+    if (window) {
+        ShowWindow(window, SW_SHOW);
+        UpdateWindow(window);
     }
     *ms = NowMs() - start;
-    if (window)
-        DestroyWindow(window);
-    FreeLibrary(module);
+    applet.Unload();
     return window != nullptr;
 }
 
@@ -208,17 +193,17 @@ StartFigures MeasureStart(const BenchPlaces& places, int runs)
     MemoryUse memory;
     // A first start, untimed: it fills the file cache and tells where the bar stands.
     WatchedProgram host;
-    if (!StartAndWaitPainted(places.hostCommand, kHostClass, kStartTimeoutMs, &host)) {
+    if (!StartAndWaitPainted(places.hostCommand, KETRA_CLASS, kStartTimeoutMs, &host)) {
         out.start.problem = "the side bar did not come up";
         return out;
     }
     GetWindowRect(host.window, &out.barRect);
-    EndProgram(&host, WM_COMMAND, kExitCommand);
+    EndProgram(&host, WM_COMMAND, IDM_KETRA_EXIT);
     const std::wstring blankCommand = BlankCommand(places, out.barRect);
 
     for (int i = 0; i < runs; ++i) {
         // Taken in turn, so that a slow spell of the machine hits both.
-        if (!StartAndWaitPainted(places.hostCommand, kHostClass, kStartTimeoutMs, &host)) {
+        if (!StartAndWaitPainted(places.hostCommand, KETRA_CLASS, kStartTimeoutMs, &host)) {
             out.start.problem = "the side bar did not come up";
             return out;
         }
@@ -228,7 +213,7 @@ StartFigures MeasureStart(const BenchPlaces& places, int runs)
             hostPrivate.push_back(memory.privateBytes);
             hostWorking.push_back(memory.workingSet);
         }
-        EndProgram(&host, WM_COMMAND, kExitCommand);
+        EndProgram(&host, WM_COMMAND, IDM_KETRA_EXIT);
 
         WatchedProgram blank;
         if (!StartAndWaitPainted(blankCommand, kBlankClass, kStartTimeoutMs, &blank)) {
@@ -259,14 +244,14 @@ HostFigures MeasureHost(const BenchPlaces& places, int runs, int objectSwitches)
 {
     HostFigures out;
     WatchedProgram host;
-    if (!StartAndWaitPainted(places.hostCommand, kHostClass, kStartTimeoutMs, &host)) {
+    if (!StartAndWaitPainted(places.hostCommand, KETRA_CLASS, kStartTimeoutMs, &host)) {
         out.switching.problem = out.repaint.problem = out.slide.problem = "the side bar did not come up";
         return out;
     }
     // The bar stays open throughout: a switch then shows the applet without
     // any slide animation.
     if (!IsOpen(host.window))
-        Send(host.window, kMsgOpen, 0, 0);
+        Send(host.window, WM_KETRA_OPEN, 0, 0);
     // Both libraries once, untimed, ending on A: the first timed switch goes to B.
     SwitchTo(host.window, places.appletBPosition);
     SwitchTo(host.window, places.appletAPosition);
@@ -279,7 +264,7 @@ HostFigures MeasureHost(const BenchPlaces& places, int runs, int objectSwitches)
 
     MeasureSlide(host.window, runs % 2 ? runs + 1 : runs, &out);
     CountObjectsOverSwitches(host, places, objectSwitches, &out);
-    EndProgram(&host, WM_COMMAND, kExitCommand);
+    EndProgram(&host, WM_COMMAND, IDM_KETRA_EXIT);
     return out;
 }
 

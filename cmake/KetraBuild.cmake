@@ -2,9 +2,11 @@
 #
 #   ketra_library(NAME SOURCES ... [LINKS ...] [DEF file.def])
 #       A shared library exported by name (__declspec(dllexport) or a .def).
-#   ketra_applet(NAME SOURCES ... [LINKS ...] [DEF file.def])
-#       An applet library: exports ordinals 240, 241 (and 243 where used)
-#       NONAME through its .def file (default: NAME.def beside the sources).
+#   ketra_applet(NAME SOURCES ... [LINKS ...] [ATTENTION] [DEF file.def])
+#       An applet library: exports ordinals 240, 241 (and 243 with ATTENTION)
+#       NONAME.  Made with the applet kit (framework/include/applet_module.h)
+#       it needs no .def: one is generated for the kit's exports.  A library
+#       of its own make gives DEF (or keeps NAME.def beside its sources).
 #   ketra_program(NAME [CONSOLE] SOURCES ... [LINKS ...])
 #       A program with a wWinMain (or wmain with CONSOLE) entry point.
 #
@@ -38,6 +40,8 @@ add_compile_options(-Wall -Wextra)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 set(KETRA_DEVICE_INCLUDE ${CMAKE_SOURCE_DIR}/device/include)
+# The side bar's public contract (ketra_host.h), for every program and library.
+set(KETRA_HOST_INCLUDE ${CMAKE_SOURCE_DIR}/platform/include)
 
 # Device libraries every system target links first (filled in as the device
 # libraries are built; see device/CMakeLists.txt).
@@ -45,6 +49,9 @@ set(KETRA_DEVICE_LIBS "" CACHE INTERNAL "")
 
 function(_ketra_common target device)
   target_include_directories(${target} PRIVATE ${KETRA_DEVICE_INCLUDE})
+  if(NOT device)
+    target_include_directories(${target} PRIVATE ${KETRA_HOST_INCLUDE})
+  endif()
   # Sections aligned to whole pages in the file let the loader map an image
   # straight from it.  With the default 512-byte alignment each image is
   # copied into private memory instead, debug sections included: about
@@ -66,9 +73,21 @@ function(ketra_library name)
 endfunction()
 
 function(ketra_applet name)
-  cmake_parse_arguments(A "DEVICE" "DEF" "SOURCES;LINKS" ${ARGN})
-  if(NOT A_DEF)
+  cmake_parse_arguments(A "DEVICE;ATTENTION" "DEF" "SOURCES;LINKS" ${ARGN})
+  if(NOT A_DEF AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${name}.def)
     set(A_DEF ${CMAKE_CURRENT_SOURCE_DIR}/${name}.def)
+  endif()
+  if(NOT A_DEF)
+    # The applet kit's exports (COR_APPLET, COR_APPLET_ATTENTION), by
+    # ordinal only: hosts find them by these numbers.
+    set(A_DEF ${CMAKE_CURRENT_BINARY_DIR}/${name}.def)
+    set(exports "LIBRARY ${name}\nEXPORTS\n    CorAppletInitializeItem     @240 NONAME\n")
+    string(APPEND exports "    CorAppletOptionsDialogProc  @241 NONAME\n")
+    if(A_ATTENTION)
+      string(APPEND exports "    CorAppletCheckNotify        @243 NONAME\n")
+    endif()
+    file(GENERATE OUTPUT ${A_DEF} CONTENT "${exports}")
+    list(APPEND A_LINKS Corvane)  # the kit lives there
   endif()
   add_library(${name} SHARED ${A_SOURCES} ${A_DEF})
   _ketra_common(${name} "${A_DEVICE}")

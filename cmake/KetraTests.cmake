@@ -26,7 +26,8 @@ set_tests_properties(device.shutdown PROPERTIES FIXTURES_CLEANUP device LABELS "
 function(ketra_test name)
   cmake_parse_arguments(A "" "LABEL" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
-  target_include_directories(${name} PRIVATE ${KETRA_DEVICE_INCLUDE} ${CMAKE_SOURCE_DIR}/tests/support)
+  target_include_directories(${name} PRIVATE ${KETRA_DEVICE_INCLUDE} ${KETRA_HOST_INCLUDE}
+                             ${CMAKE_SOURCE_DIR}/tests/support)
   target_link_options(${name} PRIVATE -municode)
   target_link_libraries(${name} PRIVATE ${KETRA_DEVICE_LIBS} ${A_LINKS} ketra_test_main gtest)
   add_test(NAME ${A_LABEL}.${name} COMMAND ${name})

@@ -1,5 +1,8 @@
-// CApplet: creation of an applet's child window and the Today-item messages.
+// CApplet: creation of an applet's child window, the Today-item messages and
+// the requests an applet makes to its host.
 #include "applet.h"
+
+#include <ketra_host.h>
 
 #include "todaycmn.h"
 
@@ -17,8 +20,13 @@ LRESULT CApplet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TODAYCUSTOM_CLEARCACHE:
         OnTodayClearCache();
         return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
-        return OnTodayQueryRefreshCache(reinterpret_cast<TODAYLISTITEM*>(wParam));
+    case WM_TODAYCUSTOM_QUERYREFRESHCACHE: {
+        // Any program can send 1267; only the host in this process hands
+        // over a record this process can use.
+        const bool fromOtherThread = (::InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
+        TODAYLISTITEM* item = fromOtherThread ? nullptr : reinterpret_cast<TODAYLISTITEM*>(wParam);
+        return OnTodayQueryRefreshCache(item);
+    }
     default:
         return CWnd::OnMessage(message, wParam, lParam);
     }
@@ -32,4 +40,42 @@ int CApplet::OnTodayClearCache()
 int CApplet::OnTodayQueryRefreshCache(TODAYLISTITEM* /*item*/)
 {
     return 0;
+}
+
+LRESULT CApplet::DrawHostBackground(HDC dc, const RECT& rect)
+{
+    HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+    if (!parent)
+        return 0;
+    TODAYDRAWWATERMARKINFO watermark = {};
+    watermark.hdc = dc;
+    watermark.rc = rect;
+    watermark.hwnd = m_hWnd;
+    return ::SendMessageW(parent, TODAYM_DRAWWATERMARK, 0, reinterpret_cast<LPARAM>(&watermark));
+}
+
+COLORREF CApplet::HostColour(int index)
+{
+    HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+    return parent ? static_cast<COLORREF>(::SendMessageW(parent, WM_KETRA_COLOR, static_cast<WPARAM>(index), 0)) : 0;
+}
+
+int CApplet::HostVersion()
+{
+    HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+    return parent ? static_cast<int>(::SendMessageW(parent, WM_KETRA_VERSION, 0, 0) & 0xFFFF) : 0;
+}
+
+BOOL CApplet::RequestHeight(int height)
+{
+    HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+    if (!parent || height <= 0)
+        return FALSE;
+    return ::SendMessageW(parent, WM_KETRA_SETHEIGHT, 0, height) != 0;
+}
+
+void CApplet::FocusOn()
+{
+    if (HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr)
+        ::SendMessageW(parent, WM_KETRA_CONTROL, KETRA_CONTROL_FOCUS_ON, 0);
 }

@@ -1,4 +1,4 @@
-// The About applet's window and the library's module handle.
+// The About applet's window.
 #pragma once
 
 #include <windows.h>
@@ -7,9 +7,6 @@
 #include "drawcontext.h"
 
 #define IDI_ABOUT 102  // the application icon drawn in the window
-
-// The library's module, recorded by the entry point.
-extern HINSTANCE g_hAboutModule;
 
 class CAboutWnd : public CApplet {
 public:

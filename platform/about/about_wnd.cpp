@@ -5,6 +5,9 @@
 
 #include <strsafe.h>
 
+#include <applet_module.h>
+#include <ketra_host.h>
+
 #include "shell.h"
 
 namespace {
@@ -21,13 +24,6 @@ const wchar_t kBrowser[] = L"iexplore.exe";
 const int kFontHeight = 11;
 const COLORREF kShadow = RGB(0, 0, 0);
 const COLORREF kText = RGB(255, 255, 255);
-
-// Messages of the side bar (to its window).
-const UINT kMsgGetVersion = 1033;
-
-// Messages from the side bar: the bar was opened or closed.
-const UINT kMsgShown = 1125;
-const UINT kMsgHidden = 1126;
 
 bool Inside(const RECT& rect, CPoint point)
 {
@@ -51,20 +47,16 @@ void CAboutWnd::PaintSurface()
     }
 
     // The bar's background first, so the window blends into the bar.
-    TODAYDRAWWATERMARKINFO watermark = {};
-    watermark.hdc = m_surface;
-    watermark.rc = client;
-    watermark.hwnd = m_hWnd;
-    ::SendMessageW(::GetParent(m_hWnd), TODAYM_DRAWWATERMARK, 0, (LPARAM)&watermark);
+    DrawHostBackground(m_surface, client);
 
-    HICON icon = (HICON)::LoadImageW(g_hAboutModule, MAKEINTRESOURCEW(IDI_ABOUT), IMAGE_ICON, 0, 0, 0);
+    HICON icon = (HICON)::LoadImageW(CorAppletModule(), MAKEINTRESOURCEW(IDI_ABOUT), IMAGE_ICON, 0, 0, 0);
     if (icon) {
         m_surface.DrawIcons(kIconArea.left, kIconArea.top, icon);
         ::DestroyIcon(icon);
     }
 
     // Version: major in the low byte, minor in the next.
-    LRESULT version = ::SendMessageW(::GetParent(m_hWnd), kMsgGetVersion, 0, 0);
+    const int version = HostVersion();
     wchar_t line[96];
     StringCchPrintfW(line, ARRAYSIZE(line), L"Ketra 2003 for PocketPC, Ver %d.%d", (int)(version & 0xFF),
                      (int)((version >> 8) & 0xFF));
@@ -107,7 +99,7 @@ void CAboutWnd::OpenWebSite()
 // The help page beside the library.
 void CAboutWnd::OpenHelp()
 {
-    CModuleInfo module(g_hAboutModule);
+    CModuleInfo module(CorAppletModule());
     LPCWSTR page = module.GetFileName(kHelpPage);
     if (page)
         CSH::Execute(kBrowser, page);
@@ -125,8 +117,8 @@ void CAboutWnd::LogOemInfo()
 LRESULT CAboutWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case kMsgShown:
-    case kMsgHidden:
+    case WM_KETRA_APPLETSHOWN:
+    case WM_KETRA_APPLETHIDDEN:
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the paint copies the whole surface

@@ -1,9 +1,11 @@
-// CAppletWnd: the host's hold on one loaded applet: its library, the item
-// record handed to it and the window it created (adopted, not subclassed).
+// CAppletWnd: the host's hold on one loaded applet: its library (with the
+// item record handed to it) and the window it created (adopted, not
+// subclassed).
 #pragma once
 
 #include <windows.h>
 
+#include <applet_library.h>
 #include <corvane.h>
 #include <todaycmn.h>
 
@@ -25,17 +27,14 @@ public:
     // Export 243 of the applet; 0 when it has none.
     int CheckNotify();
 
-    TODAYLISTITEM* GetItem() { return &m_item; }
+    TODAYLISTITEM* GetItem() { return m_library.GetItem(); }
     int GetHeight() const { return m_nHeight; }
     void SetHeight(int height) { m_nHeight = height; }
-    LPCWSTR GetPath() const { return m_szPath; }
+    LPCWSTR GetPath() const { return m_library.GetPath(); }
     CRect GetItemRect() const;
 
 private:
-    HMODULE m_hLib;
-    wchar_t m_szPath[MAX_PATH];
+    CAppletLibrary m_library;
     HWND m_hParent;
-    TODAYLISTITEM m_item;
-    CRect m_rcItem;
     int m_nHeight;  // the height the applet asked for, 0 when none
 };

@@ -33,13 +33,13 @@ public:
         wchar_t commandLine[CKetraSettings::kNameLength];
         CleanCommandLine(m_lpCmdLine, commandLine, CKetraSettings::kNameLength);
 
-        HWND running = ::FindWindowW(KETRA_CLASS, nullptr);
+        HWND running = KetraFindBar();
         if (running) {
             if (commandLine[0]) {
                 CKetraSettings::WriteCurrentApplet(commandLine);
                 ::SendMessageW(running, WM_KETRA_SHOWAPPLET, 0, 0);
             } else {
-                ::SendMessageW(running, WM_KETRA_WINDOW, 3, 0);
+                ::SendMessageW(running, WM_KETRA_WINDOW, KETRA_WINDOW_TOGGLE, 0);
             }
             return FALSE;
         }

@@ -6,38 +6,13 @@
 
 #include <windows.h>
 
+#include <ketra_host.h>
 #include <mmskinwnd.h>
 #include <todaycmn.h>
 
 #include "applet_wnd.h"
 #include "history.h"
 #include "settings.h"
-
-#define KETRA_CLASS L"KETRA_CLASS"
-
-// Messages the host accepts.
-enum : UINT {
-    WM_KETRA_OPEN = 1026,
-    WM_KETRA_CLOSE = 1027,
-    WM_KETRA_CONTROL = 1028,
-    WM_KETRA_WINDOW = 1029,
-    WM_KETRA_SHOWAPPLET = 1030,
-    WM_KETRA_SETHEIGHT = 1031,
-    WM_KETRA_RELAY = 1032,
-    WM_KETRA_VERSION = 1033,
-    WM_KETRA_COLOR = 1034,
-    WM_KETRA_APPLETSHOWN = 1125,   // to the applet; from it: draw the background
-    WM_KETRA_APPLETHIDDEN = 1126,
-    WM_KETRA_APPLETSIZE = 1127,
-};
-
-// Commands of menus and buttons.
-enum : UINT {
-    IDM_KETRA_EXIT = 1,
-    IDM_KETRA_APPLET = 1200,  // + position in the applet list
-    IDM_KETRA_OPTIONS = 1301,
-    IDM_KETRA_GROUP = 1302,
-};
 
 class CAxRegList;
 

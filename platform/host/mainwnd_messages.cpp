@@ -74,7 +74,7 @@ LRESULT CKetraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_KETRA_CONTROL:
         switch (wParam) {
-        case 0: {
+        case KETRA_CONTROL_RELOAD: {
             CKetraSettings settings;
             if (settings.Load()) {
                 m_settings = settings;
@@ -85,38 +85,38 @@ LRESULT CKetraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             }
             return 1;
         }
-        case 1:
+        case KETRA_CONTROL_FOCUS_ON:
             SendMessageW(WM_SKIN_FOCUSON);
             return 1;
-        case 2:
+        case KETRA_CONTROL_FOCUS_OFF:
             SendMessageW(WM_SKIN_FOCUSOFF);
             return 1;
-        case 3:
+        case KETRA_CONTROL_IS_HOOKED:
             return IsHooked() ? 1 : 0;
-        case 4:
+        case KETRA_CONTROL_HOOK:
             SetHook(1);
             return 0;
-        case 5:
+        case KETRA_CONTROL_UNHOOK:
             SetHook(0);
             return 0;
         }
         return 0;
     case WM_KETRA_WINDOW:
         switch (wParam) {
-        case 0:
+        case KETRA_WINDOW_OPEN:
             SendMessageW(WM_SKIN_MAXIMIZE);
             return 1;
-        case 1:
+        case KETRA_WINDOW_CLOSE:
             SendMessageW(WM_SKIN_MINIMIZE);
             return 1;
-        case 2:
+        case KETRA_WINDOW_AUTO_CLOSE:
             if (m_bAutoClose)
                 SendMessageW(WM_SKIN_MINIMIZE);
             return 1;
-        case 3:
+        case KETRA_WINDOW_TOGGLE:
             SendMessageW(m_bMaxWin ? WM_SKIN_MINIMIZE : WM_SKIN_MAXIMIZE);
             return 1;
-        case 4:
+        case KETRA_WINDOW_IS_OPEN:
             return m_bMaxWin ? 1 : 0;
         }
         return 1;

@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
+#include <ketra_host.h>
 #include <ketra_options.h>
 
-#define KETRA_KEY L"SOFTWARE\\ZARQ\\KETRA"
 #define KETRA_SKIN_KEY L"Software\\ZARQ\\Ketra"
 #define KETRA_COLORS_KEY L"Software\\ZARQ\\Ketra\\Colors"
 

@@ -12,13 +12,8 @@
 
 #include <windows.h>
 
+#include "ktreg_api.h"
 #include "registry.h"
-
-#ifdef KTREG_BUILD
-#define KTREG_API __declspec(dllexport)
-#else
-#define KTREG_API __declspec(dllimport)
-#endif
 
 // The branch the side bar's applets are registered in.
 #define AX_APPLETS_KEY L"SOFTWARE\\ZARQ\\APPLETS"

@@ -4,7 +4,7 @@
 
 #include <corvane.h>
 
-#define KETRA_OPTIONS_KEY L"SOFTWARE\\ZARQ\\KETRA\\OPTIONS"
+#include "ketra_host.h"
 
 namespace KetraOptions {
 

@@ -6,7 +6,7 @@ public:
     BOOL InitInstance() override
     {
         // The side bar's panel would cover the settings while they are edited.
-        SendToHost(WM_KETRA_CLOSE_PANEL, 0, 0);
+        SendToHost(WM_KETRA_CLOSE, 0, 0);
 
         HWND running = ::FindWindowW(KETRA_OPTION_CLASS, nullptr);
         if (running) {

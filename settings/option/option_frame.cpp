@@ -25,12 +25,7 @@ const int kToolImageSize = 16;
 
 BOOL SendToHost(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    HWND host = ::FindWindowW(KETRA_CLASS, nullptr);
-    if (!host)
-        return FALSE;
-    DWORD_PTR result = 0;
-    return ::SendMessageTimeoutW(host, message, wParam, lParam, SMTO_ABORTIFHUNG, COptionFrame::kHostTimeoutMs,
-                                 &result) != 0;
+    return KetraSend(message, wParam, lParam, COptionFrame::kHostTimeoutMs);
 }
 
 // Full screen below the task bar (the framework's default placement), with

@@ -1,15 +1,13 @@
 // The settings program's main window: three pages switched from the menu bar.
 #pragma once
 
+#include <ketra_host.h>
+
 #include "applet_page.h"
 #include "settings_page.h"
 #include "skin_page.h"
 
 #define KETRA_OPTION_CLASS L"KETRA_OPTION_CLASS"
-
-// The side bar's window and the messages the settings program sends it.
-#define KETRA_CLASS L"KETRA_CLASS"
-#define WM_KETRA_CLOSE_PANEL (WM_USER + 3)
 
 class COptionFrame : public CWnd {
 public:

@@ -1,6 +1,7 @@
-// A probe applet for the side bar's tests. It logs every message its window
-// receives to the device log ("probe: msg <n> <wParam> <lParam>") and is
-// steered from outside through HKLM "SOFTWARE\ZARQ\PROBE":
+// A probe applet for the side bar's tests, made with the applet kit. It logs
+// every message its window receives to the device log ("probe: msg <n>
+// <wParam> <lParam>") and is steered from outside through HKLM
+// "SOFTWARE\ZARQ\PROBE":
 //   Height     answer to query-refresh: non-zero sets the record's cyp and
 //              answers 1; absent or 0 answers 0
 //   Fail240    non-zero: export 240 returns null
@@ -17,6 +18,9 @@
 #include <stdio.h>
 #include <wchar.h>
 
+#include <applet_module.h>
+#include <ketra_host.h>
+
 #include "devlog.h"
 #include "todaycmn.h"
 
@@ -27,12 +31,8 @@
 namespace {
 
 const wchar_t kStateKey[] = L"SOFTWARE\\ZARQ\\PROBE";
-const wchar_t kClassName[] = L"KETRA_PROBE";
 const int kHeight = 40;
 const UINT kMsgRequest = WM_APP + 1;
-const UINT kMsgSetHeight = 1031;
-
-HINSTANCE g_module = nullptr;
 
 DWORD ReadState(const wchar_t* name)
 {
@@ -65,83 +65,66 @@ void RecordOptionsItem(const TODAYLISTITEM* item)
     wchar_t fields[256];
     swprintf(fields, 256, L"type=%d order=%lu cyp=%lu enabled=%d options=%d flags=%lu module=%ls window=%d data=%d/%lu",
              (int)item->tlit, (unsigned long)item->dwOrder, (unsigned long)item->cyp, item->fEnabled, item->fOptions,
-             (unsigned long)item->grfFlags, item->hinstDLL == g_module ? L"probe" : L"other",
+             (unsigned long)item->grfFlags, item->hinstDLL == CorAppletModule() ? L"probe" : L"other",
              item->hwndCustom != nullptr, item->prgbCachedData != nullptr, (unsigned long)item->cbCachedData);
     WriteState(L"OptionsItem", fields);
     DevLog(L"probe", L"options %ls", fields);
 }
 
-LRESULT DrawBackgroundRequest(HWND wnd)
-{
-    RECT client;
-    GetClientRect(wnd, &client);
-    HDC screen = GetDC(wnd);
-    HDC surface = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(surface, bitmap);
-    TODAYDRAWWATERMARKINFO info = {surface, client, wnd};
-    LRESULT result = SendMessageW(GetParent(wnd), TODAYM_DRAWWATERMARK, 0, (LPARAM)&info);
-    // Report the colour the parent painted, so tests can check it.
-    DevLog(L"probe", L"background %06lx", (unsigned long)GetPixel(surface, 0, 0));
-    SelectObject(surface, old);
-    DeleteObject(bitmap);
-    DeleteDC(surface);
-    ReleaseDC(wnd, screen);
-    return result;
-}
+class CProbeWnd : public CApplet {
+public:
+    // The creation itself fails when the tests ask for a failing 240.
+    BOOL PreCreateWindow(CREATESTRUCTW* cs) override
+    {
+        DevLog(L"probe", L"create %d", 1);
+        if (ReadState(L"Fail240"))
+            return FALSE;
+        return CApplet::PreCreateWindow(cs);
+    }
 
-LRESULT CALLBACK ProbeProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    DevLog(L"probe", L"msg %u %llu %lld", message, (unsigned long long)wParam, (long long)lParam);
-    switch (message) {
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE: {
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        DevLog(L"probe", L"msg %u %llu %lld", message, (unsigned long long)wParam, (long long)lParam);
+        if (message == kMsgRequest) {
+            if (wParam == WM_KETRA_SETHEIGHT)
+                return RequestHeight((int)lParam);
+            if (wParam == TODAYM_DRAWWATERMARK)
+                return DrawBackgroundRequest();
+            return 0;
+        }
+        return CApplet::OnMessage(message, wParam, lParam);
+    }
+
+    int OnTodayQueryRefreshCache(TODAYLISTITEM* item) override
+    {
         DWORD height = ReadState(L"Height");
-        TODAYLISTITEM* item = (TODAYLISTITEM*)wParam;
         if (!height || !item)
             return 0;
         item->cyp = height;
         return 1;
     }
-    case kMsgRequest:
-        if (wParam == kMsgSetHeight)
-            return SendMessageW(GetParent(wnd), kMsgSetHeight, 0, lParam);
-        if (wParam == TODAYM_DRAWWATERMARK)
-            return DrawBackgroundRequest(wnd);
-        return 0;
-    default:
-        return DefWindowProcW(wnd, message, wParam, lParam);
+
+private:
+    LRESULT DrawBackgroundRequest()
+    {
+        RECT client;
+        GetClientRect(m_hWnd, &client);
+        HDC screen = GetDC(m_hWnd);
+        HDC surface = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        HGDIOBJ old = SelectObject(surface, bitmap);
+        LRESULT result = DrawHostBackground(surface, client);
+        // Report the colour the parent painted, so tests can check it.
+        DevLog(L"probe", L"background %06lx", (unsigned long)GetPixel(surface, 0, 0));
+        SelectObject(surface, old);
+        DeleteObject(bitmap);
+        DeleteDC(surface);
+        ReleaseDC(m_hWnd, screen);
+        return result;
     }
-}
+};
 
-}  // namespace
-
-extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID /*reserved*/)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        g_module = module;
-    else if (reason == DLL_PROCESS_DETACH)
-        UnregisterClassW(kClassName, module);
-    return TRUE;
-}
-
-extern "C" HWND ProbeInitializeItem(TODAYLISTITEM* item, HWND parent)
-{
-    DevLog(L"probe", L"create %d", item ? item->fEnabled : -1);
-    if (!item || !item->fEnabled || ReadState(L"Fail240"))
-        return nullptr;
-    WNDCLASSW wc = {};
-    if (!GetClassInfoW(g_module, kClassName, &wc)) {
-        wc.lpfnWndProc = ProbeProc;
-        wc.hInstance = g_module;
-        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-        wc.lpszClassName = kClassName;
-        RegisterClassW(&wc);
-    }
-    return CreateWindowExW(0, kClassName, L"", WS_CHILD, 0, 0, PROBE_WIDTH, kHeight, parent, nullptr, g_module,
-                           nullptr);
-}
-
-extern "C" INT_PTR CALLBACK ProbeOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK ProbeOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
         RecordOptionsItem(reinterpret_cast<const TODAYLISTITEM*>(lParam));
@@ -156,7 +139,13 @@ extern "C" INT_PTR CALLBACK ProbeOptionsDialogProc(HWND dialog, UINT message, WP
     return 0;
 }
 
-extern "C" int ProbeCheckNotify()
+int ProbeCheckNotify()
 {
     return (int)ReadState(L"Notify");
 }
+
+}  // namespace
+
+COR_APPLET(CProbeWnd, L"KETRA_PROBE", PROBE_WIDTH, kHeight)
+COR_APPLET_OPTIONS(ProbeOptionsDialogProc)
+COR_APPLET_ATTENTION(ProbeCheckNotify)

@@ -1,0 +1,15 @@
+// Calvint, the calculator controls library.
+//
+// Headers:
+//   number_text.h    AddComma, RemoveComma, PrintDouble
+//   unit_model.h     CUnit, CCategory, CCategorySet, SSelection, CConvSelection
+//   calc_controls.h  CEdit, CComboBox, CNumEdit
+//   numwnd.h         CNumWnd, the keypad skin window of every calculator
+//   precision.h      the decimals of results and their options dialog
+#pragma once
+
+#include "calc_controls.h"
+#include "number_text.h"
+#include "numwnd.h"
+#include "precision.h"
+#include "unit_model.h"

@@ -1,0 +1,44 @@
+// CNumWnd: the skin window of a calculator applet, with the on-screen
+// number keypad of its skin.
+//
+// Keypad buttons are "NUM0" to "NUM9", "DOT" and "MINUS"; they reach
+// OnNumChar with their character.  "CLEAR" calls OnNumClear.  With the
+// auto-clear flag set, a keypad press more than 5 seconds after the
+// previous one (and the first press after creation) clears the entry
+// first, so a new number starts.  Any other button goes to CSkinWnd.
+#pragma once
+
+#include <windows.h>
+
+#include <skinwnd.h>
+
+#include "calvint_api.h"
+
+class CALVINT_API CNumWnd : public CSkinWnd {
+public:
+    enum : ULONGLONG { kNewNumberDelay = 50000000 };  // 5 s in 100-ns units
+
+    CNumWnd();
+
+    // Virtual slots after CSkinWnd's, in contract order.
+    virtual void OnNumChar(wchar_t ch) = 0;  // a keypad character was typed
+    virtual void OnNumClear() = 0;           // the entry is to be cleared
+
+    // May be activated; tells the host to let it take the focus.
+    void OnCreate() override;
+    int OnClicked(CButton* button, CPoint point) override;
+
+    // The keypad character of a button name, or 0 for a button that is no
+    // keypad key.
+    static wchar_t KeypadChar(const wchar_t* name);
+
+    int m_bAutoClear;
+    ULONGLONG m_ullLastPress;  // file time of the last keypad press, 0 at first
+
+    // The current system time as a file time (100-ns units).
+    static ULONGLONG Now();
+    // Whether a keypad press at now starts a new number after a press at
+    // last: more than 5 seconds later, or earlier (the clock went back).
+    static bool StartsNewNumber(ULONGLONG last, ULONGLONG now)
+    { return now < last || now - last > kNewNumberDelay; }
+};

@@ -1,14 +1,9 @@
 // CNumWnd: the keypad of a calculator's skin window.
 #include "numwnd.h"
 
-namespace {
+#include <ketra_host.h>
 
-// The side bar's request to let an applet take the focus (wParam 1).
-const UINT kMsgHostFocus = WM_USER + 4;
-
-}  // namespace
-
-CNumWnd::CNumWnd() : m_bAutoClear(1), m_ullLastPress(0) {}
+CNumWnd::CNumWnd() : m_bAutoClear(1), m_ullLastPress(0), m_ppOwner(nullptr), m_hSelf(nullptr) {}
 
 ULONGLONG CNumWnd::Now()
 {
@@ -17,13 +12,20 @@ ULONGLONG CNumWnd::Now()
     return (ULONGLONG)now.dwHighDateTime << 32 | now.dwLowDateTime;
 }
 
+BOOL CNumWnd::PreCreateWindow(CREATESTRUCTW* cs)
+{
+    cs->style |= WS_CLIPCHILDREN;
+    return CSkinWnd::PreCreateWindow(cs);
+}
+
 void CNumWnd::OnCreate()
 {
     CSkinWnd::OnCreate();
     if (!m_hWnd)
         return;
+    m_hSelf = m_hWnd;
     ModifyStyleEx(WS_EX_NOACTIVATE, WS_EX_TOOLWINDOW);
-    ::SendMessageW(::GetParent(m_hWnd), kMsgHostFocus, 1, 0);
+    ::SendMessageW(::GetParent(m_hWnd), WM_KETRA_CONTROL, KETRA_CONTROL_FOCUS_ON, 0);
 }
 
 // Only "NUM" and one digit name a digit key: "NUM" alone or "NUMBER" are
@@ -59,4 +61,24 @@ int CNumWnd::OnClicked(CButton* button, CPoint point)
     }
     OnNumChar(ch);
     return 1;
+}
+
+void CNumWnd::DeleteWithWindow(CNumWnd** owner)
+{
+    m_ppOwner = owner;
+    if (owner)
+        *owner = this;
+}
+
+LRESULT CNumWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCDESTROY && m_ppOwner) {
+        // The framework has unbound the window already: nothing reaches
+        // this object after it is gone.
+        ::DefWindowProcW(m_hSelf, message, wParam, lParam);
+        *m_ppOwner = nullptr;
+        delete this;
+        return 0;
+    }
+    return CSkinWnd::OnMessage(message, wParam, lParam);
 }

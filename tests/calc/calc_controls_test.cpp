@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ketra_host.h>
+
 #include <string>
 
 #include "calc_controls.h"
@@ -11,12 +13,11 @@
 
 namespace {
 
-const UINT kMsgHostFocus = WM_USER + 4;
 UINT g_focusRequests = 0;
 
 LRESULT CALLBACK ParentProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == kMsgHostFocus && wParam == 1)
+    if (message == WM_KETRA_CONTROL && wParam == KETRA_CONTROL_FOCUS_ON)
         ++g_focusRequests;
     return ::DefWindowProcW(hWnd, message, wParam, lParam);
 }
@@ -137,6 +138,7 @@ TEST_F(ControlsTest, KeypadWindowAsksForTheFocusAndClearsBeforeANewNumber)
     EXPECT_EQ(1u, g_focusRequests);
     EXPECT_EQ(0u, keypad.GetExStyle() & WS_EX_NOACTIVATE);
     EXPECT_NE(0u, keypad.GetExStyle() & WS_EX_TOOLWINDOW);
+    EXPECT_NE(0u, keypad.GetStyle() & WS_CLIPCHILDREN);  // the skin never paints over its boxes
 
     keypad.Press(L"NUM1");  // the first press after creation clears first
     keypad.Press(L"DOT");

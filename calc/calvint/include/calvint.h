@@ -6,8 +6,10 @@
 //   calc_controls.h  CEdit, CComboBox, CNumEdit
 //   numwnd.h         CNumWnd, the keypad skin window of every calculator
 //   precision.h      the decimals of results and their options dialog
+//   calc_applet.h    the item-window export of a calculator applet
 #pragma once
 
+#include "calc_applet.h"
 #include "calc_controls.h"
 #include "number_text.h"
 #include "numwnd.h"

@@ -24,16 +24,20 @@ public:
     virtual void OnNumChar(wchar_t ch) = 0;  // a keypad character was typed
     virtual void OnNumClear() = 0;           // the entry is to be cleared
 
+    // Made with WS_CLIPCHILDREN: painting the skin never wipes its boxes.
+    BOOL PreCreateWindow(CREATESTRUCTW* cs) override;
     // May be activated; tells the host to let it take the focus.
     void OnCreate() override;
     int OnClicked(CButton* button, CPoint point) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // An applet's window object made with new: it deletes itself with its
+    // window, and *owner (set to it now) becomes null then.
+    void DeleteWithWindow(CNumWnd** owner);
 
     // The keypad character of a button name, or 0 for a button that is no
     // keypad key.
     static wchar_t KeypadChar(const wchar_t* name);
-
-    int m_bAutoClear;
-    ULONGLONG m_ullLastPress;  // file time of the last keypad press, 0 at first
 
     // The current system time as a file time (100-ns units).
     static ULONGLONG Now();
@@ -41,4 +45,11 @@ public:
     // last: more than 5 seconds later, or earlier (the clock went back).
     static bool StartsNewNumber(ULONGLONG last, ULONGLONG now)
     { return now < last || now - last > kNewNumberDelay; }
+
+    int m_bAutoClear;
+    ULONGLONG m_ullLastPress;  // file time of the last keypad press, 0 at first
+
+private:
+    CNumWnd** m_ppOwner;  // set by DeleteWithWindow
+    HWND m_hSelf;         // the window, still known at its last message
 };

@@ -22,13 +22,13 @@ std::vector<std::string> SplitTokens(const char* tokens)
     return list;
 }
 
-void PutValue(std::string& bytes, size_t offset, uint32_t value, size_t width)
+} // namespace
+
+void PutLittleEndian(std::string& bytes, size_t offset, uint32_t value, size_t width)
 {
     for (size_t i = 0; i < width && offset + i < bytes.size(); ++i)
         bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
-
-} // namespace
 
 std::string Truncate(const std::string& input, size_t limit, FuzzRandom& random)
 {
@@ -80,7 +80,7 @@ std::string ExtremeValues(const std::string& input, size_t limit, FuzzRandom& ra
     int edits = 1 + random.Below(3);
     for (int e = 0; e < edits; ++e) {
         size_t at = random.Below(static_cast<uint32_t>(bound));
-        PutValue(bytes, at, values[random.Below(sizeof values / sizeof values[0])], random.OneIn(2) ? 2 : 4);
+        PutLittleEndian(bytes, at, values[random.Below(sizeof values / sizeof values[0])], random.OneIn(2) ? 2 : 4);
     }
     return bytes;
 }

@@ -1,4 +1,4 @@
-// Deterministic mutation of test inputs for the loader fuzz tests.
+// Deterministic mutation of inputs for the parsers' fuzz programs.
 #pragma once
 
 #include <cstdint>
@@ -34,3 +34,7 @@ std::string Scramble(const std::string& input, FuzzRandom& random, const char* t
 // Writes extreme 16- or 32-bit values (0, 1, all ones, the sign bit, the
 // input's size and its neighbours, random) at random offsets below `limit`.
 std::string ExtremeValues(const std::string& input, size_t limit, FuzzRandom& random);
+
+// Writes value little-endian, width bytes (2 or 4) at offset, as far as the
+// input reaches.
+void PutLittleEndian(std::string& bytes, size_t offset, uint32_t value, size_t width);

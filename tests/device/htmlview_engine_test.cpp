@@ -374,3 +374,32 @@ TEST(HtmlLimits, LongTablesAreCutAtTheirRowLimit)
     EXPECT_GE(TextItem(*page, L"c63").node, 0);
     EXPECT_LT(TextItem(*page, L"c64").node, 0);
 }
+
+TEST(HtmlFonts, WidthsAreThoseTextIsDrawnWith)
+{
+    html::FontSet fonts;
+    HDC dc = CreateCompatibleDC(nullptr);
+    const std::wstring samples[] = {L"Options... from", L"Ketra 2003 for PocketPC", L"1,234.50 \u00e9\u00a0W"};
+    for (int pixels : {9, 12, 14, 21}) {
+        for (int flags : {0, 1, 2, 16}) {  // plain, bold, italic, fixed pitch
+            int font = fonts.Find({static_cast<int16_t>(pixels), static_cast<uint8_t>(flags)});
+            HGDIOBJ old = SelectObject(dc, fonts.Handle(font));
+            for (const std::wstring& s : samples) {
+                SIZE size = {};
+                GetTextExtentPoint32W(dc, s.c_str(), static_cast<int>(s.size()), &size);
+                EXPECT_EQ(size.cx, fonts.Width(font, s.c_str(), s.size())) << pixels << " px, flags " << int(flags);
+            }
+            SelectObject(dc, old);
+        }
+    }
+    DeleteDC(dc);
+}
+
+TEST(HtmlLayout, SpacesBetweenDifferentlyStyledWordsAreKept)
+{
+    auto page = LaidOut(L"<p>Choose <b>Options...</b> from <i>the</i>list</p>");
+    Item bold = TextItem(*page, L"Options..."), after = TextItem(*page, L"from");
+    ASSERT_GE(after.node, 0);
+    EXPECT_GE(after.rect.left - bold.rect.right, 3);
+    EXPECT_EQ(TextItem(*page, L"the").rect.right, TextItem(*page, L"list").rect.left) << "no space, no gap";
+}

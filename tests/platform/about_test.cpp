@@ -159,6 +159,13 @@ TEST_F(AboutTest, TapsOpenTheWebSiteAndHelpAndLogTheOemInformation)
     ASSERT_EQ(2u, launches.size());
     EXPECT_NE(std::wstring::npos, launches[1].find(L"iexplore.exe"));
     EXPECT_NE(std::wstring::npos, launches[1].find(L"\\help\\ketra.htm"));
+    // The help page reaches the browser's view (one browser takes both starts).
+    EXPECT_TRUE(WaitUntil([&] {
+        for (const std::wstring& line : log.Lines(L"htmlview: navigate "))
+            if (line.find(L"\\help\\ketra.htm") != std::wstring::npos)
+                return true;
+        return false;
+    }, kLogWaitMs));
     // The browsers started must not outlive the test.
     log.WaitFor(L"iexplore: http://www.zarq.example/ketra", kLogWaitMs);
     Sleep(500);

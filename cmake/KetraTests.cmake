@@ -1,7 +1,15 @@
 # GoogleTest, built from Debian's sources with the cross compiler, and the
-# helper that declares a test executable.
+# helpers that declare a test executable.
 #
-#   ketra_test(NAME LABEL subsystem SOURCES ... [LINKS ...] [GUI])
+#   ketra_test(NAME SOURCES ... [LINKS ...] [INCLUDES ...] [LABEL subsystem])
+#       A test of code it links or compiles in.
+#   ketra_device_test(NAME SOURCES ... NEEDS target... [LINKS ...] [INCLUDES ...] [LABEL subsystem])
+#       A test that drives the device's programs and libraries: NEEDS names
+#       the targets it runs or loads there (built, and so installed into
+#       the test device, before it runs).
+#
+# Both link the test kit (tests/support, ketra_testkit.h), which also gives
+# the program its main().  The label is the test's folder unless given.
 #
 # Every test runs in the throw-away test device (tools/devrun is the
 # emulator); the device boots once per CTest run through the "device"
@@ -24,13 +32,26 @@ add_test(NAME device.shutdown COMMAND ${KETRA_TOOLS}/device test-stop ${CMAKE_BI
 set_tests_properties(device.shutdown PROPERTIES FIXTURES_CLEANUP device LABELS "device" TIMEOUT 120 RUN_SERIAL ON)
 
 function(ketra_test name)
-  cmake_parse_arguments(A "" "LABEL" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(A "" "LABEL" "SOURCES;LINKS;INCLUDES;NEEDS" ${ARGN})
+  if(NOT A_LABEL)
+    get_filename_component(A_LABEL ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  endif()
   add_executable(${name} ${A_SOURCES})
-  target_include_directories(${name} PRIVATE ${KETRA_DEVICE_INCLUDE} ${KETRA_HOST_INCLUDE}
-                             ${CMAKE_SOURCE_DIR}/tests/support)
+  target_include_directories(${name} PRIVATE ${KETRA_DEVICE_INCLUDE} ${KETRA_HOST_INCLUDE} ${A_INCLUDES})
   target_link_options(${name} PRIVATE -municode)
-  target_link_libraries(${name} PRIVATE ${KETRA_DEVICE_LIBS} ${A_LINKS} ketra_test_main gtest)
+  target_link_libraries(${name} PRIVATE ${KETRA_DEVICE_LIBS} ${A_LINKS} ketra_testkit)
+  if(A_NEEDS)
+    add_dependencies(${name} ${A_NEEDS})
+  endif()
   add_test(NAME ${A_LABEL}.${name} COMMAND ${name})
   set_tests_properties(${A_LABEL}.${name} PROPERTIES
     LABELS ${A_LABEL} FIXTURES_REQUIRED device TIMEOUT 300)
+endfunction()
+
+function(ketra_device_test name)
+  cmake_parse_arguments(A "" "" "NEEDS" ${ARGN})
+  if(NOT A_NEEDS)
+    message(FATAL_ERROR "ketra_device_test(${name}): name the device targets it NEEDS")
+  endif()
+  ketra_test(${name} ${ARGN})
 endfunction()

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "dovrel.h"
-#include "pixel_surface.h"
+#include "ketra_testkit.h"
 
 namespace {
 
@@ -273,7 +273,7 @@ TEST_F(DovrelTest, TrackBarPaintsItsThumbIdleAndWhileDraggedAndForgetsTheDragWit
     bar.GetThumbRect(&own);
     EXPECT_NEAR((own.left + own.right) / 2, (thumb.left + thumb.right) / 2, 1);
 
-    PixelSurface surface(200, 30, RGB(0, 0, 0));
+    testkit::PixelSurface surface(200, 30, RGB(0, 0, 0));
     auto paint = [&] {
         surface.Fill(RGB(0, 0, 0));
         bar.SendMessageW(WM_PRINTCLIENT, (WPARAM)surface.dc(), PRF_CLIENT);

@@ -13,29 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "ketra_testkit.h"
+
 namespace {
 
-void PumpMessages(DWORD ms)
-{
-    ULONGLONG end = GetTickCount64() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount64() < end);
-}
-
-template <class Predicate>
-bool PumpUntil(Predicate done, DWORD timeoutMs)
-{
-    ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!done() && GetTickCount64() < end)
-        PumpMessages(10);
-    return done();
-}
+using namespace testkit;
 
 void DropMouseMessages()
 {
@@ -92,13 +74,6 @@ private:
 };
 
 const RECT kFullScreen = {0, 26, 240, 320};
-
-RECT WindowRect(HWND wnd)
-{
-    RECT rc = {};
-    GetWindowRect(wnd, &rc);
-    return rc;
-}
 
 ::testing::AssertionResult RectIs(const RECT& rc, int left, int top, int right, int bottom)
 {
@@ -466,29 +441,6 @@ TEST(TaskBar, NotificationIconsAreAddedChangedAndRemovedOnce)
 
 /* --- Shortcuts, execution and folders ------------------------------------ */
 
-std::string ReadBytes(const wchar_t* path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
-
-void WriteBytes(const wchar_t* path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
-    CloseHandle(file);
-}
-
 std::wstring TargetOf(const wchar_t* shortcut)
 {
     wchar_t target[MAX_PATH] = L"?";
@@ -539,13 +491,8 @@ class Execute : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        wchar_t self[MAX_PATH];
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        std::wstring folder = self;
-        folder.resize(folder.find_last_of(L"\\/") + 1);
-        echo = folder + L"ayg_echo.exe";
+        echo = TestFolder() + L"ayg_echo.exe";
         ASSERT_TRUE(CopyFileW(echo.c_str(), L"D:\\Temp\\ayg echo.exe", FALSE));
-        logStart = ReadBytes(DEVICE_LOG_PATH).size();
     }
     BOOL Run(const wchar_t* file, const wchar_t* params, SHELLEXECUTEINFOW* out = nullptr)
     {
@@ -564,31 +511,8 @@ protected:
             *out = info;
         return ok;
     }
-    // The log lines written since the test began.
-    std::vector<std::string> NewLogLines()
-    {
-        std::string log = ReadBytes(DEVICE_LOG_PATH);
-        std::vector<std::string> lines;
-        size_t pos = logStart < log.size() ? logStart : log.size();
-        while (pos < log.size()) {
-            size_t end = log.find("\r\n", pos);
-            if (end == std::string::npos)
-                end = log.size();
-            lines.push_back(log.substr(pos, end - pos));
-            pos = end + 2;
-        }
-        return lines;
-    }
-    std::string LineStartingWith(const std::string& prefix)
-    {
-        for (const std::string& line : NewLogLines())
-            if (line.compare(0, prefix.size(), prefix) == 0)
-                return line;
-        return "<none>";
-    }
-
     std::wstring echo;
-    size_t logStart = 0;
+    DeviceLog log;
 };
 
 TEST_F(Execute, ShortcutRunsItsCommandWithBothArgumentListsFromTheDeviceRoot)
@@ -597,9 +521,9 @@ TEST_F(Execute, ShortcutRunsItsCommandWithBothArgumentListsFromTheDeviceRoot)
     SHELLEXECUTEINFOW info = {};
     ASSERT_TRUE(Run(L"\\Temp\\ayg_echo.lnk", L"three", &info));
     EXPECT_GT((INT_PTR)info.hInstApp, 32);
-    EXPECT_EQ("launch: \\Temp\\ayg_echo.lnk three", LineStartingWith("launch: \\Temp\\ayg_echo.lnk"));
-    EXPECT_EQ("echo: D:\\Temp\\ayg echo.exe | \"D:\\Temp\\ayg echo.exe\" one two three | D:\\",
-              LineStartingWith("echo: "));
+    EXPECT_EQ(L"launch: \\Temp\\ayg_echo.lnk three", log.First(L"launch: \\Temp\\ayg_echo.lnk"));
+    EXPECT_EQ(L"echo: D:\\Temp\\ayg echo.exe | \"D:\\Temp\\ayg echo.exe\" one two three | D:\\",
+              log.First(L"echo: "));
 }
 
 TEST_F(Execute, BareProgramNameRunsTheDevicesOwnCopy)
@@ -607,9 +531,9 @@ TEST_F(Execute, BareProgramNameRunsTheDevicesOwnCopy)
     ASSERT_TRUE(CopyFileW(echo.c_str(), L"D:\\Windows\\ayg_echo_test.exe", FALSE));
     EXPECT_TRUE(Run(L"ayg_echo_test.exe", L"x"));
     DeleteFileW(L"D:\\Windows\\ayg_echo_test.exe");
-    EXPECT_EQ("launch: ayg_echo_test.exe x", LineStartingWith("launch: ayg_echo_test"));
-    EXPECT_EQ("echo: D:\\Windows\\ayg_echo_test.exe | \"D:\\Windows\\ayg_echo_test.exe\" x | D:\\",
-              LineStartingWith("echo: "));
+    EXPECT_EQ(L"launch: ayg_echo_test.exe x", log.First(L"launch: ayg_echo_test"));
+    EXPECT_EQ(L"echo: D:\\Windows\\ayg_echo_test.exe | \"D:\\Windows\\ayg_echo_test.exe\" x | D:\\",
+              log.First(L"echo: "));
 }
 
 TEST_F(Execute, MissingProgramsAndShortcutsFail)

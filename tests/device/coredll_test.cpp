@@ -8,112 +8,17 @@
 #include <mmsystem.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "test_window.h"
+#include "devlog.h"
+#include "ketra_testkit.h"
+
 
 namespace {
 
-const wchar_t kStateKey[] = L"Software\\SimDevice";
-const wchar_t kDeviceLog[] = L"D:\\Windows\\devlog.txt";
-
-// Sets values of the device state for one test and puts back what was
-// there before (or deletes what was not).
-class DeviceState {
-public:
-    ~DeviceState()
-    {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->existed)
-                RegSetKeyValueW(HKEY_LOCAL_MACHINE, kStateKey, it->name.c_str(), it->type, it->data.data(),
-                                (DWORD)it->data.size());
-            else
-                RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kStateKey, it->name.c_str());
-        }
-    }
-    void SetDword(const wchar_t* name, DWORD value) { Set(name, REG_DWORD, &value, sizeof(value)); }
-    void SetString(const wchar_t* name, const std::wstring& value, DWORD type = REG_SZ)
-    {
-        // A multi-string carries its own terminators; add the final one.
-        Set(name, type, value.c_str(), (DWORD)((value.size() + 1) * sizeof(wchar_t)));
-    }
-    void Delete(const wchar_t* name)
-    {
-        Save(name);
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kStateKey, name);
-    }
-
-private:
-    struct Saved {
-        std::wstring name;
-        bool existed;
-        DWORD type;
-        std::vector<BYTE> data;
-    };
-    void Save(const wchar_t* name)
-    {
-        Saved s{name, false, 0, std::vector<BYTE>(4096)};
-        DWORD cb = (DWORD)s.data.size();
-        s.existed = RegGetValueW(HKEY_LOCAL_MACHINE, kStateKey, name, RRF_RT_ANY | RRF_NOEXPAND, &s.type,
-                                 s.data.data(), &cb) == ERROR_SUCCESS;
-        s.data.resize(s.existed ? cb : 0);
-        saved_.push_back(s);
-    }
-    void Set(const wchar_t* name, DWORD type, const void* data, DWORD cb)
-    {
-        Save(name);
-        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_LOCAL_MACHINE, kStateKey, name, type, data, cb));
-    }
-    std::vector<Saved> saved_;
-};
-
-DWORD StateDword(const wchar_t* name)
-{
-    DWORD value = 0xDEADBEEF, cb = sizeof(value);
-    RegGetValueW(HKEY_LOCAL_MACHINE, kStateKey, name, RRF_RT_REG_DWORD, nullptr, &value, &cb);
-    return value;
-}
-
-// The device log lines written since the object was made.
-class DeviceLogTail {
-public:
-    DeviceLogTail() : start_(Size()) {}
-    std::string Text() const
-    {
-        std::ifstream file(kDeviceLog, std::ios::binary);
-        file.seekg((std::streamoff)start_);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-private:
-    static ULONGLONG Size()
-    {
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExW(kDeviceLog, GetFileExInfoStandard, &data))
-            return 0;
-        return ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
-    }
-    ULONGLONG start_;
-};
-
-void PumpMessages(DWORD milliseconds)
-{
-    DWORD end = GetTickCount() + milliseconds;
-    while ((LONG)(end - GetTickCount()) > 0) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-}
+using namespace testkit;
 
 // Names of a folder's entries as FindFirstFileW/FindNextFileW list them,
 // with their attributes.
@@ -162,11 +67,11 @@ TEST(CoreDllLinking, DesktopFunctionsBindToCoreDll)
 TEST(CoreDllPower, StatusComesFromTheDeviceState)
 {
     DeviceState state;
-    state.SetDword(L"ACLineStatus", AC_LINE_ONLINE);
-    state.SetDword(L"BatteryFlag", BATTERY_FLAG_CHARGING);
-    state.SetDword(L"BatteryLifePercent", 42);
-    state.SetDword(L"BackupBatteryFlag", 0);
-    state.SetDword(L"BackupBatteryLifePercent", BATTERY_PERCENTAGE_UNKNOWN);
+    state.Set(L"ACLineStatus", AC_LINE_ONLINE);
+    state.Set(L"BatteryFlag", BATTERY_FLAG_CHARGING);
+    state.Set(L"BatteryLifePercent", 42);
+    state.Set(L"BackupBatteryFlag", 0);
+    state.Set(L"BackupBatteryLifePercent", BATTERY_PERCENTAGE_UNKNOWN);
 
     SYSTEM_POWER_STATUS_EX2 ex2;
     ASSERT_EQ(sizeof(ex2), GetSystemPowerStatusEx2(&ex2, sizeof(ex2), TRUE));
@@ -199,10 +104,10 @@ TEST(CoreDllPower, StatusComesFromTheDeviceState)
 TEST(CoreDllMemory, MemoryAndStoreAreDeviceSized)
 {
     DeviceState state;
-    state.SetDword(L"MemoryTotal", 64 << 20);
-    state.SetDword(L"MemoryAvailable", 16 << 20);
-    state.SetDword(L"StoreSize", 30 << 20);
-    state.SetDword(L"StoreFree", 12 << 20);
+    state.Set(L"MemoryTotal", 64 << 20);
+    state.Set(L"MemoryAvailable", 16 << 20);
+    state.Set(L"StoreSize", 30 << 20);
+    state.Set(L"StoreFree", 12 << 20);
 
     MEMORYSTATUS memory = {};
     GlobalMemoryStatus(&memory);
@@ -246,8 +151,8 @@ TEST_F(CoreDllFiles, StorageCardIsFoundAtTheRootWithItsSpace)
     MakeFolder(L"\\Storage Card");
     MakeFolder(L"\\Not A Card");
     DeviceState state;
-    state.SetDword(L"StorageCardFreeKB", 2048);
-    state.SetDword(L"StorageCardTotalKB", 8192);
+    state.Set(L"StorageCardFreeKB", 2048);
+    state.Set(L"StorageCardTotalKB", 8192);
 
     // Both forms of the card list: a multi-string, and ';' between names.
     const std::pair<std::wstring, DWORD> lists[] = {
@@ -255,7 +160,7 @@ TEST_F(CoreDllFiles, StorageCardIsFoundAtTheRootWithItsSpace)
         {L"\\Other Card;\\Storage Card", REG_SZ},
     };
     for (const auto& list : lists) {
-        state.SetString(L"StorageCards", list.first, list.second);
+        state.Set(L"StorageCards", list.first, list.second);
         int cards = 0;
         for (const auto& entry : ListFolder(L"\\*")) {
             bool isCard = (entry.second & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_TEMPORARY)) ==
@@ -307,7 +212,7 @@ TEST_F(CoreDllFiles, ListingsNeverShowDotEntries)
 
 TEST(CoreDllKernel, RebootIsLoggedNotPerformed)
 {
-    DeviceLogTail log;
+    DeviceLog log;
     EXPECT_TRUE(KernelIoControl(IOCTL_HAL_REBOOT, nullptr, 0, nullptr, 0, nullptr));
     SetCleanRebootFlag();
     DWORD returned = 7;
@@ -317,36 +222,34 @@ TEST(CoreDllKernel, RebootIsLoggedNotPerformed)
     EXPECT_FALSE(KernelIoControl(0x01010000, nullptr, 0, nullptr, 0, nullptr));
     EXPECT_EQ((DWORD)ERROR_NOT_SUPPORTED, GetLastError());
 
-    std::string text = log.Text();
-    size_t plain = text.find("coredll: reboot\r\n");
-    size_t flag = text.find("coredll: clean reboot flag set\r\n");
-    size_t clean = text.find("coredll: reboot (clean)\r\n");
-    ASSERT_NE(std::string::npos, plain) << text;
-    ASSERT_NE(std::string::npos, flag) << text;
-    ASSERT_NE(std::string::npos, clean) << text;
-    EXPECT_LT(plain, flag);
-    EXPECT_LT(flag, clean);
+    std::vector<std::wstring> reboots;
+    for (const std::wstring& line : log.Lines(L"coredll: "))
+        if (line.find(L"reboot") != std::wstring::npos)
+            reboots.push_back(line);
+    EXPECT_EQ((std::vector<std::wstring>{L"coredll: reboot", L"coredll: clean reboot flag set",
+                                         L"coredll: reboot (clean)"}),
+              reboots);
 }
 
 TEST(CoreDllKeys, PowerKeySuspendsAndIsNeverTyped)
 {
     DeviceState state;
-    state.SetDword(L"Display", VideoPowerOn);
+    state.Set(L"Display", VideoPowerOn);
     TestWindow window(L"CoreDllKeyWindow", RECT{20, 60, 220, 200});
     ASSERT_TRUE(window.hwnd());
     SetForegroundWindow(window.hwnd());
     SetFocus(window.hwnd());
     PumpMessages(100);
 
-    DeviceLogTail log;
+    DeviceLog log;
     window.ClearMessages();
     keybd_event(VK_OFF, 0, KEYEVENTF_SILENT, 0);
     keybd_event(VK_OFF, 0, KEYEVENTF_SILENT | KEYEVENTF_KEYUP, 0);
     PumpMessages(300);
     EXPECT_TRUE(window.Messages(WM_KEYDOWN).empty());
     EXPECT_TRUE(window.Messages(WM_CHAR).empty());
-    EXPECT_NE(std::string::npos, log.Text().find("coredll: power off\r\n")) << log.Text();
-    EXPECT_EQ((DWORD)VideoPowerOff, StateDword(L"Display"));
+    EXPECT_TRUE(log.HasLine(L"coredll: power off"));
+    EXPECT_EQ((DWORD)VideoPowerOff, ReadDword(DEVICE_STATE_KEY, L"Display"));
 
     // Other keys still reach the window, as themselves even with the silent flag.
     keybd_event('K', 0, KEYEVENTF_SILENT, 0);
@@ -360,7 +263,7 @@ TEST(CoreDllKeys, PowerKeySuspendsAndIsNeverTyped)
 TEST(CoreDllDisplay, PowerEscapesKeepTheDisplayState)
 {
     DeviceState state;
-    state.SetDword(L"Display", VideoPowerOn);
+    state.Set(L"Display", VideoPowerOn);
     HDC screen = GetDC(nullptr);
     VIDEO_POWER_MANAGEMENT vpm = {sizeof(vpm), 0, 0};
     ASSERT_GT(ExtEscape(screen, GETPOWERMANAGEMENT, 0, nullptr, sizeof(vpm), (LPSTR)&vpm), 0);
@@ -368,7 +271,7 @@ TEST(CoreDllDisplay, PowerEscapesKeepTheDisplayState)
 
     vpm.PowerState = VideoPowerOff;
     EXPECT_GT(ExtEscape(screen, SETPOWERMANAGEMENT, sizeof(vpm), (LPCSTR)&vpm, 0, nullptr), 0);
-    EXPECT_EQ((DWORD)VideoPowerOff, StateDword(L"Display"));
+    EXPECT_EQ((DWORD)VideoPowerOff, ReadDword(DEVICE_STATE_KEY, L"Display"));
     VIDEO_POWER_MANAGEMENT got = {};
     ASSERT_GT(ExtEscape(screen, GETPOWERMANAGEMENT, 0, nullptr, sizeof(got), (LPSTR)&got), 0);
     EXPECT_EQ(12u, got.Length);
@@ -378,7 +281,7 @@ TEST(CoreDllDisplay, PowerEscapesKeepTheDisplayState)
     vpm.PowerState = 9;
     EXPECT_LT(ExtEscape(screen, SETPOWERMANAGEMENT, sizeof(vpm), (LPCSTR)&vpm, 0, nullptr), 0);
     EXPECT_LT(ExtEscape(screen, SETPOWERMANAGEMENT, 4, (LPCSTR)&vpm, 0, nullptr), 0);
-    EXPECT_EQ((DWORD)VideoPowerOff, StateDword(L"Display"));
+    EXPECT_EQ((DWORD)VideoPowerOff, ReadDword(DEVICE_STATE_KEY, L"Display"));
 
     DWORD query = SETPOWERMANAGEMENT;
     EXPECT_EQ(1, ExtEscape(screen, QUERYESCSUPPORT, sizeof(query), (LPCSTR)&query, 0, nullptr));
@@ -388,19 +291,19 @@ TEST(CoreDllDisplay, PowerEscapesKeepTheDisplayState)
 TEST(CoreDllSound, WaveVolumeOfDeviceZeroIsKept)
 {
     DeviceState state;
-    state.SetDword(L"Volume", 0);
+    state.Set(L"Volume", 0);
     EXPECT_EQ((MMRESULT)MMSYSERR_NOERROR, waveOutSetVolume(nullptr, 0x80004000));
     DWORD volume = 0;
     EXPECT_EQ((MMRESULT)MMSYSERR_NOERROR, waveOutGetVolume(nullptr, &volume));
     EXPECT_EQ(0x80004000u, volume);
-    EXPECT_EQ(0x80004000u, StateDword(L"Volume"));
+    EXPECT_EQ(0x80004000u, ReadDword(DEVICE_STATE_KEY, L"Volume"));
     EXPECT_EQ((MMRESULT)MMSYSERR_INVALPARAM, waveOutGetVolume(nullptr, nullptr));
 }
 
 TEST(CoreDllSystem, OemInfoAndPlatformType)
 {
     DeviceState state;
-    state.SetString(L"OEMInfo", L"Maker Pocket H3900");
+    state.Set(L"OEMInfo", L"Maker Pocket H3900");
     wchar_t text[64];
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETOEMINFO, sizeof(text), text, 0));
     EXPECT_STREQ(L"Maker Pocket H3900", text);

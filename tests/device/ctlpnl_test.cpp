@@ -3,11 +3,14 @@
 // each message it gets), and the panel window listing every entry.
 #include <gtest/gtest.h>
 
-#include "program_runner.h"
 
 #include <algorithm>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const wchar_t kCtlPnl[] = L"\\Windows\\ctlpnl.exe";
 const DWORD kWait = 15000;
@@ -18,7 +21,7 @@ using Lines = std::vector<std::wstring>;
 
 TEST(ControlPanelPage, LogsItsArgumentsAndStaysUntilKilled)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     DeviceProgram panel(kCtlPnl, L"cplmain.cpl 5,0");
     ASSERT_TRUE(panel.Started());
     EXPECT_TRUE(log.WaitFor(L"ctlpnl: cplmain.cpl 5,0", kWait));
@@ -61,7 +64,7 @@ TEST(ControlPanelPage, IsTitledAfterThePageAndClosesWithOk)
 
 TEST(ControlPanelLibrary, IsDrivenThroughTheWholeCPlAppletSequence)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     DeviceProgram panel(kCtlPnl, L"testcpl.cpl");
     DWORD exitCode = 99;
     ASSERT_TRUE(panel.WaitExit(kWait, &exitCode));
@@ -71,12 +74,12 @@ TEST(ControlPanelLibrary, IsDrivenThroughTheWholeCPlAppletSequence)
                       L"testcpl: newinquire 1", L"testcpl: dblclk 0 41", L"testcpl: stop 0 41",
                       L"testcpl: stop 1 42",    L"testcpl: exit"};
     EXPECT_EQ(expected, log.Lines(L"testcpl: "));
-    EXPECT_TRUE(log.Contains(L"ctlpnl: testcpl.cpl"));
+    EXPECT_TRUE(log.HasLine(L"ctlpnl: testcpl.cpl"));
 }
 
 TEST(ControlPanelLibrary, StaysLoadedWhileTheEntryWindowIsOpen)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     // Entry 1 describes itself with the 32-bit device's record size and
     // opens a window of its own.
     DeviceProgram panel(kCtlPnl, L"\\Windows\\testcpl.cpl 1");
@@ -97,19 +100,19 @@ TEST(ControlPanelLibrary, StaysLoadedWhileTheEntryWindowIsOpen)
 TEST(ControlPanelLibrary, FailsClearlyForAMissingEntryOrLibrary)
 {
     {
-        DeviceLogWatch log;
+        DeviceLog log;
         DeviceProgram panel(kCtlPnl, L"testcpl.cpl 7");
         DWORD exitCode = 0;
         ASSERT_TRUE(panel.WaitExit(kWait, &exitCode));
         EXPECT_EQ(1u, exitCode);
-        EXPECT_TRUE(log.Contains(L"ctlpnl: \\Windows\\testcpl.cpl has no entry 7"));
+        EXPECT_TRUE(log.HasLine(L"ctlpnl: \\Windows\\testcpl.cpl has no entry 7"));
         // The library is still shut down properly.
         Lines tail = log.Lines(L"testcpl: ");
         ASSERT_GE(tail.size(), 1u);
         EXPECT_EQ(L"testcpl: exit", tail.back());
     }
     {
-        DeviceLogWatch log;
+        DeviceLog log;
         DeviceProgram panel(kCtlPnl, L"nosuch.cpl 0,0");
         DWORD exitCode = 0;
         ASSERT_TRUE(panel.WaitExit(kWait, &exitCode));
@@ -126,12 +129,12 @@ TEST(ControlPanelLibrary, FailsClearlyForAMissingEntryOrLibrary)
 
 TEST(ControlPanelWindow, ListsEveryLibraryAndOpensTheChosenEntry)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     DeviceProgram panel(kCtlPnl, L"");
     HWND window = panel.WaitWindow(L"Settings", kWait);
     ASSERT_NE(nullptr, window);
     EXPECT_TRUE(log.WaitFor(L"ctlpnl: listed testcpl.cpl: 2 entries", kWait));
-    EXPECT_TRUE(log.Contains(L"ctlpnl: listed cplmain.cpl: 19 entries"));
+    EXPECT_TRUE(log.HasLine(L"ctlpnl: listed cplmain.cpl: 19 entries"));
 
     // A double tap on the first icon (entries are sorted by name) opens it.
     HWND list = FindWindowExW(window, nullptr, L"SysListView32", nullptr);

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "cplext.h"
-#include "program_runner.h"
 
 #include <set>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const DWORD kWait = 15000;
 
@@ -34,21 +37,21 @@ private:
 
 TEST(Irsquirt, RecordsTheFileItWouldBeam)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     DeviceProgram beam(L"\\Windows\\irsquirt.exe", L"\\My Documents\\Welcome.txt");
     DWORD exitCode = 99;
     ASSERT_TRUE(beam.WaitExit(kWait, &exitCode));
     EXPECT_EQ(0u, exitCode);
-    EXPECT_TRUE(log.Contains(L"beam: \\My Documents\\Welcome.txt"));
+    EXPECT_TRUE(log.HasLine(L"beam: \\My Documents\\Welcome.txt"));
 }
 
 TEST(Iexplore, ShowsAndRecordsTheAddress)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     DeviceProgram browser(L"\\Windows\\iexplore.exe", L"http://www.example.invalid/help.htm");
     HWND window = browser.WaitWindow(L"Internet Explorer", kWait);
     ASSERT_NE(nullptr, window);
-    EXPECT_TRUE(log.Contains(L"iexplore: http://www.example.invalid/help.htm"));
+    EXPECT_TRUE(log.HasLine(L"iexplore: http://www.example.invalid/help.htm"));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(browser.WaitExit(kWait));
 }
@@ -66,11 +69,11 @@ TEST(SettingsPrograms, EachLogsAndShowsItsPageUntilClosed)
     };
     for (const auto& p : programs) {
         SCOPED_TRACE(p.path);
-        DeviceLogWatch log;
+        DeviceLog log;
         DeviceProgram program(p.path, L"");
         HWND window = program.WaitWindow(p.title, kWait);
         ASSERT_NE(nullptr, window);
-        EXPECT_TRUE(log.Contains(p.log));
+        EXPECT_TRUE(log.HasLine(p.log));
         EXPECT_FALSE(program.WaitExit(300));
         PostMessageW(window, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(program.WaitExit(kWait));
@@ -82,9 +85,9 @@ TEST(CplMain, PromptForPasswdIsRecordedAndGranted)
     CplMainLibrary cplmain;
     auto prompt = cplmain.Get<BOOL(WINAPI*)(HWND, BOOL)>("PromptForPasswd");
     ASSERT_NE(nullptr, prompt);
-    DeviceLogWatch log;
+    DeviceLog log;
     EXPECT_TRUE(prompt(nullptr, TRUE));
-    EXPECT_TRUE(log.Contains(L"cplmain: PromptForPasswd 1"));
+    EXPECT_TRUE(log.HasLine(L"cplmain: PromptForPasswd 1"));
 }
 
 TEST(CplMain, ListsTheSystemPagesAndOpensOneInTheControlPanel)
@@ -117,13 +120,13 @@ TEST(CplMain, ListsTheSystemPagesAndOpensOneInTheControlPanel)
     EXPECT_NE(0, applet(nullptr, CPL_NEWINQUIRE, count, reinterpret_cast<LPARAM>(&beyond)));
     ASSERT_GE(ownerEntry, 0);
 
-    DeviceLogWatch log;
+    DeviceLog log;
     ASSERT_EQ(0, applet(nullptr, CPL_DBLCLK, ownerEntry, ownerEntry));
     EXPECT_TRUE(log.WaitFor(L"ctlpnl: cplmain.cpl 2,0", kWait));
     HWND page = nullptr;
-    WaitUntil([&] { return (page = FindWindowW(L"DevicePage", L"Settings: Owner Information")) != nullptr; }, kWait);
+    PumpUntil([&] { return (page = FindWindowW(L"DevicePage", L"Settings: Owner Information")) != nullptr; }, kWait);
     ASSERT_NE(nullptr, page);
     PostMessageW(page, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(page); }, kWait));
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(page); }, kWait));
     applet(nullptr, CPL_EXIT, 0, 0);
 }

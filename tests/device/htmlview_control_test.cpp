@@ -9,9 +9,12 @@
 
 #include "devlog.h"
 #include "htmlctrl.h"
-#include "program_runner.h"
+
+#include "ketra_testkit.h"
 
 namespace {
+
+using namespace testkit;
 
 const wchar_t kFolder[] = L"\\My Documents\\htmlview_test";
 const wchar_t kParentClass[] = L"HtmlViewTestParent";
@@ -69,7 +72,7 @@ public:
     void Settle() const
     {
         UpdateWindow(view_);
-        WaitUntil([] { return false; }, 50);
+        PumpMessages(50);
         UpdateWindow(view_);
     }
     COLORREF Pixel(int x, int y) const
@@ -193,7 +196,7 @@ TEST_F(HtmlViewTest, ALinkTapTellsTheParentAndIsFollowedWhenTheParentLeavesIt)
     host.notifications.clear();
 
     host.hotspotAnswer = 1;  // handled: the view stays
-    DeviceLogWatch log;
+    DeviceLog log;
     host.Tap(10, 6);
     ASSERT_EQ(1u, host.notifications.size());
     EXPECT_EQ(static_cast<UINT>(NM_HOTSPOT), host.notifications[0].first);
@@ -203,7 +206,7 @@ TEST_F(HtmlViewTest, ALinkTapTellsTheParentAndIsFollowedWhenTheParentLeavesIt)
     host.hotspotAnswer = 0;  // left to the view: it goes there itself
     host.notifications.clear();
     host.Tap(10, 6);
-    EXPECT_TRUE(log.Contains(L"htmlview: navigate \"second.htm\" flags 0x0"));
+    EXPECT_TRUE(log.HasLine(L"htmlview: navigate \"second.htm\" flags 0x0"));
     ASSERT_EQ(3u, host.notifications.size());
     EXPECT_EQ(static_cast<UINT>(NM_TITLE), host.notifications[1].first);
     EXPECT_EQ(L"Second", host.notifications[1].second);
@@ -264,11 +267,11 @@ TEST_F(HtmlViewTest, TallPagesScrollByKeysDragAndAnchors)
 TEST_F(HtmlViewTest, FailedAddressesShowTheirPagesAndNeverGoOnline)
 {
     ViewHost host;
-    DeviceLogWatch log;
+    DeviceLog log;
     host.Navigate(L"http://www.example.invalid/page.htm");
     host.Navigate(L"https://secure.example.invalid/");
-    EXPECT_TRUE(log.Contains(L"htmlview: no network for \"http://www.example.invalid/page.htm\""));
-    EXPECT_TRUE(log.Contains(L"htmlview: no network for \"https://secure.example.invalid/\""));
+    EXPECT_TRUE(log.HasLine(L"htmlview: no network for \"http://www.example.invalid/page.htm\""));
+    EXPECT_TRUE(log.HasLine(L"htmlview: no network for \"https://secure.example.invalid/\""));
     ASSERT_FALSE(host.notifications.empty());
     EXPECT_EQ(L"https://secure.example.invalid/", host.notifications.back().second);
     const COLORREF white = RGB(0xFF, 0xFF, 0xFF);
@@ -276,7 +279,7 @@ TEST_F(HtmlViewTest, FailedAddressesShowTheirPagesAndNeverGoOnline)
     EXPECT_GT(noNetwork, 100) << "the page says so";
 
     host.Navigate(L"\\My Documents\\no such page.htm");
-    EXPECT_TRUE(log.Contains(L"htmlview: not found \"\\My Documents\\no such page.htm\""));
+    EXPECT_TRUE(log.HasLine(L"htmlview: not found \"\\My Documents\\no such page.htm\""));
     EXPECT_EQ(L"file://\\My Documents\\no such page.htm", host.notifications.back().second);
     EXPECT_NE(noNetwork, host.InkWidth(0, 40, white));
 }
@@ -290,10 +293,10 @@ TEST_F(HtmlViewTest, NoCacheReadsAChangedFileAgain)
     WritePage(L"cached.htm", "<p>second</p><p>and</p><p>longer</p>");
     host.Navigate(PagePath(L"cached.htm"));
     EXPECT_EQ(shortPage, SendMessageW(host.view(), DTM_LAYOUTHEIGHT, 0, 0)) << "the copy the view kept";
-    DeviceLogWatch log;
+    DeviceLog log;
     host.Navigate(PagePath(L"cached.htm"), NAVIGATEFLAG_NOCACHE);
     EXPECT_GT(SendMessageW(host.view(), DTM_LAYOUTHEIGHT, 0, 0), shortPage);
-    EXPECT_TRUE(log.Contains(L"htmlview: navigate \"" + PagePath(L"cached.htm") + L"\" flags 0x1000"));
+    EXPECT_TRUE(log.HasLine(L"htmlview: navigate \"" + PagePath(L"cached.htm") + L"\" flags 0x1000"));
 }
 
 TEST_F(HtmlViewTest, ObjectBoxesHostRegisteredControlsWithTheirParameters)
@@ -316,17 +319,17 @@ TEST_F(HtmlViewTest, ObjectBoxesHostRegisteredControlsWithTheirParameters)
               "<PARAM NAME='movie' VALUE='\\Windows\\x.swf'/><PARAM NAME='quality' VALUE='high'/></OBJECT>"
               "<OBJECT classid='clsid:D27CDB6E-AE6D-11cf-96B8-444553540000' WIDTH='60' HEIGHT='30'></OBJECT>"
               "</BODY>");
-    DeviceLogWatch log;
+    DeviceLog log;
     {
         ViewHost host;
         host.Navigate(PagePath(L"object.htm"));
-        EXPECT_TRUE(log.Contains(L"testobject: window 100x50 params movie=\\Windows\\x.swf;quality=high;"));
-        EXPECT_TRUE(log.Contains(L"htmlview: object {D27CDB6E-AE6D-11cf-96B8-444553540000} is not registered"));
+        EXPECT_TRUE(log.HasLine(L"testobject: window 100x50 params movie=\\Windows\\x.swf;quality=high;"));
+        EXPECT_TRUE(log.HasLine(L"htmlview: object {D27CDB6E-AE6D-11cf-96B8-444553540000} is not registered"));
         EXPECT_EQ(RGB(0, 0, 0), host.Pixel(50, 25)) << "the control's window in its box";
         EXPECT_EQ(RGB(0x80, 0x80, 0x80), host.Pixel(100, 35)) << "an empty frame for the other";
         EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), host.Pixel(130, 35));
     }
-    EXPECT_TRUE(log.Contains(L"testobject: released"));
+    EXPECT_TRUE(log.HasLine(L"testobject: released"));
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, key);
 }
 

@@ -7,9 +7,12 @@
 
 #include <string>
 
-#include "program_runner.h"
+#include "ketra_testkit.h"
+
 
 namespace {
+
+using namespace testkit;
 
 const DWORD kWait = 15000;
 const wchar_t kHelpPage[] = L"\\Program Files\\ZARQ\\Ketra\\help\\ketra.htm";
@@ -46,14 +49,14 @@ std::wstring ChildText(HWND parent, const wchar_t* className)
 
 TEST(Iexplore, ShowsTheHelpPageFormattedAndOneBrowserTakesEveryStart)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     DeviceProgram browser(L"\\Windows\\iexplore.exe", Quoted(kHelpPage));
     HWND window = browser.WaitWindow(L"Internet Explorer", kWait);
     ASSERT_NE(nullptr, window);
     ASSERT_EQ(window, FindWindowW(L"IExplore", nullptr));
     ASSERT_TRUE(log.WaitFor(L"htmlview: navigate \"" + std::wstring(kHelpPage) + L"\" flags 0x0", kWait));
-    EXPECT_TRUE(log.Contains(L"iexplore: " + Quoted(kHelpPage)));
-    WaitUntil([&] { return ChildText(window, L"EDIT") == L"file://" + std::wstring(kHelpPage); }, kWait);
+    EXPECT_TRUE(log.HasLine(L"iexplore: " + Quoted(kHelpPage)));
+    PumpUntil([&] { return ChildText(window, L"EDIT") == L"file://" + std::wstring(kHelpPage); }, kWait);
     EXPECT_EQ(L"file://" + std::wstring(kHelpPage), ChildText(window, L"EDIT"));
 
     // Full screen below the task bar, above the menu bar.
@@ -69,7 +72,7 @@ TEST(Iexplore, ShowsTheHelpPageFormattedAndOneBrowserTakesEveryStart)
     ASSERT_NE(nullptr, view);
     RECT viewRect;
     GetWindowRect(view, &viewRect);
-    WaitUntil([&] { return InkIn({0, viewRect.top, 200, viewRect.top + 24}) > 150; }, kWait);
+    PumpUntil([&] { return InkIn({0, viewRect.top, 200, viewRect.top + 24}) > 150; }, kWait);
     int heading = InkIn({0, viewRect.top + 4, 200, viewRect.top + 22});
     int paragraph = InkIn({0, viewRect.top + 34, 200, viewRect.top + 48});
     int rightEdge = InkIn({150, viewRect.top + 30, 225, viewRect.top + 90});
@@ -85,12 +88,12 @@ TEST(Iexplore, ShowsTheHelpPageFormattedAndOneBrowserTakesEveryStart)
     EXPECT_TRUE(log.WaitFor(L"htmlview: navigate \"http://www.example.invalid/\" flags 0x0", kWait));
     EXPECT_TRUE(browser.Running());
     EXPECT_EQ(window, FindWindowW(L"IExplore", nullptr));
-    WaitUntil([&] { return ChildText(window, L"EDIT") == L"http://www.example.invalid/"; }, kWait);
+    PumpUntil([&] { return ChildText(window, L"EDIT") == L"http://www.example.invalid/"; }, kWait);
     EXPECT_EQ(L"http://www.example.invalid/", ChildText(window, L"EDIT"));
 
     // Back returns to the help page.
     PostMessageW(window, WM_COMMAND, 40003, 0);
-    EXPECT_TRUE(WaitUntil([&] { return ChildText(window, L"EDIT") == L"file://" + std::wstring(kHelpPage); }, kWait));
+    EXPECT_TRUE(PumpUntil([&] { return ChildText(window, L"EDIT") == L"file://" + std::wstring(kHelpPage); }, kWait));
 
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(browser.WaitExit(kWait));
@@ -98,7 +101,7 @@ TEST(Iexplore, ShowsTheHelpPageFormattedAndOneBrowserTakesEveryStart)
 
 TEST(Iexplore, ShellExecutionOfAPageOpensItInTheBrowser)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS;
@@ -108,7 +111,7 @@ TEST(Iexplore, ShellExecutionOfAPageOpensItInTheBrowser)
     ASSERT_NE(nullptr, info.hProcess);
     EXPECT_TRUE(log.WaitFor(L"htmlview: navigate \"" + std::wstring(kHelpPage) + L"\" flags 0x0", kWait));
     HWND window = nullptr;
-    WaitUntil([&] { return (window = FindWindowW(L"IExplore", nullptr)) != nullptr; }, kWait);
+    PumpUntil([&] { return (window = FindWindowW(L"IExplore", nullptr)) != nullptr; }, kWait);
     ASSERT_NE(nullptr, window);
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(info.hProcess, kWait));

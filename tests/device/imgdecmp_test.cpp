@@ -4,17 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <imgdecmp.h>
-#include <wincodec.h>
-#include <wrl/client.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <functional>
 #include <thread>
 #include <vector>
 
-using Microsoft::WRL::ComPtr;
+#include "ketra_testkit.h"
 
 namespace {
+
+using namespace testkit;
 
 const COLORREF kMask = RGB(255, 0, 255);
 
@@ -25,98 +26,11 @@ COLORREF FixtureColour(int x, int y)
     return x == y ? kMask : RGB(20 * x, 40 * y, 200);
 }
 
-// A 24-bit bottom-up BMP file, written by hand.
-std::vector<BYTE> MakeBmp(int width, int height)
+// The fixture picture's file in one of the formats.
+std::vector<BYTE> Picture(PictureFormat format, int width, int height)
 {
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + stride * height;
-    info.biSize = sizeof(info);
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::vector<BYTE> data((const BYTE*)&file, (const BYTE*)&file + sizeof(file));
-    data.insert(data.end(), (const BYTE*)&info, (const BYTE*)&info + sizeof(info));
-    for (int y = height - 1; y >= 0; --y) {
-        std::vector<BYTE> row(stride, 0);
-        for (int x = 0; x < width; ++x) {
-            COLORREF c = FixtureColour(x, y);
-            row[x * 3] = GetBValue(c);
-            row[x * 3 + 1] = GetGValue(c);
-            row[x * 3 + 2] = GetRValue(c);
-        }
-        data.insert(data.end(), row.begin(), row.end());
-    }
-    return data;
-}
-
-// The same picture through one of the desktop's WIC encoders.  GIF frames
-// are written as palette indices (every fixture colour is in the palette).
-std::vector<BYTE> Encode(REFGUID container, int width, int height)
-{
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IStream> memory;
-    ComPtr<IWICBitmapEncoder> encoder;
-    ComPtr<IWICBitmapFrameEncode> frame;
-    EXPECT_HRESULT_SUCCEEDED(
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)));
-    EXPECT_HRESULT_SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, &memory));
-    EXPECT_HRESULT_SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder));
-    if (!encoder)
-        return {};
-    encoder->Initialize(memory.Get(), WICBitmapEncoderNoCache);
-    EXPECT_HRESULT_SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr));
-    frame->Initialize(nullptr);
-    frame->SetSize(width, height);
-
-    std::vector<BYTE> pixels;
-    UINT stride;
-    WICPixelFormatGUID format;
-    if (container == GUID_ContainerFormatGif) {
-        format = GUID_WICPixelFormat8bppIndexed;
-        std::vector<WICColor> colours;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                COLORREF c = FixtureColour(x, y);
-                WICColor wic = 0xFF000000 | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-                auto at = std::find(colours.begin(), colours.end(), wic);
-                pixels.push_back((BYTE)(at - colours.begin()));
-                if (at == colours.end())
-                    colours.push_back(wic);
-            }
-        ComPtr<IWICPalette> palette;
-        factory->CreatePalette(&palette);
-        palette->InitializeCustom(colours.data(), (UINT)colours.size());
-        EXPECT_HRESULT_SUCCEEDED(frame->SetPalette(palette.Get()));
-        stride = width;
-    } else {
-        format = GUID_WICPixelFormat24bppBGR;
-        stride = width * 3;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                COLORREF c = FixtureColour(x, y);
-                pixels.insert(pixels.end(), {GetBValue(c), GetGValue(c), GetRValue(c)});
-            }
-    }
-    WICPixelFormatGUID asked = format;
-    frame->SetPixelFormat(&format);
-    EXPECT_TRUE(IsEqualGUID(asked, format));
-    EXPECT_HRESULT_SUCCEEDED(frame->WritePixels(height, stride, (UINT)pixels.size(), pixels.data()));
-    frame->Commit();
-    encoder->Commit();
-
-    HGLOBAL global = nullptr;
-    GetHGlobalFromStream(memory.Get(), &global);
-    STATSTG stat = {};
-    memory->Stat(&stat, STATFLAG_NONAME);
-    const BYTE* bytes = static_cast<const BYTE*>(GlobalLock(global));
-    std::vector<BYTE> data(bytes, bytes + stat.cbSize.QuadPart);
-    GlobalUnlock(global);
-    return data;
+    const std::string bytes = EncodePicture(format, width, height, FixtureColour);
+    return std::vector<BYTE>(bytes.begin(), bytes.end());
 }
 
 // The caller's side of the decoder: hands out the data a few bytes at a
@@ -210,9 +124,9 @@ TEST_F(ImageDecoder, LosslessFormatsKeepExactColours)
         const char* name;
         std::vector<BYTE> data;
     } images[] = {
-        {"BMP", MakeBmp(5, 3)},
-        {"PNG", Encode(GUID_ContainerFormatPng, 5, 3)},
-        {"GIF", Encode(GUID_ContainerFormatGif, 5, 3)},
+        {"BMP", Picture(PictureFormat::Bmp, 5, 3)},
+        {"PNG", Picture(PictureFormat::Png, 5, 3)},
+        {"GIF", Picture(PictureFormat::Gif, 5, 3)},
     };
     for (const auto& image : images) {
         for (int depth : {24, 32}) {
@@ -230,7 +144,7 @@ TEST_F(ImageDecoder, LosslessFormatsKeepExactColours)
 
 TEST_F(ImageDecoder, JpegDecodesToItsSize)
 {
-    HBITMAP bitmap = Decoded(Encode(GUID_ContainerFormatJpeg, 16, 8));
+    HBITMAP bitmap = Decoded(Picture(PictureFormat::Jpeg, 16, 8));
     ASSERT_TRUE(bitmap);
     SIZE size = BitmapSize(bitmap);
     EXPECT_EQ(16, size.cx);
@@ -239,7 +153,7 @@ TEST_F(ImageDecoder, JpegDecodesToItsSize)
 
 TEST_F(ImageDecoder, OtherDepthsGiveACompatibleBitmap)
 {
-    HBITMAP bitmap = Decoded(MakeBmp(6, 4), Request{16});
+    HBITMAP bitmap = Decoded(Picture(PictureFormat::Bmp, 6, 4), Request{16});
     ASSERT_TRUE(bitmap);
     DIBSECTION dib = {};
     EXPECT_EQ((int)sizeof(BITMAP), GetObjectW(bitmap, sizeof(dib), &dib));
@@ -249,9 +163,9 @@ TEST_F(ImageDecoder, OtherDepthsGiveACompatibleBitmap)
 
 TEST_F(ImageDecoder, ScaleAndMaximumSizeKeepTheAspect)
 {
-    const std::vector<BYTE> bmp = MakeBmp(40, 20);
-    const std::vector<BYTE> png = Encode(GUID_ContainerFormatPng, 40, 20);
-    const std::vector<BYTE> jpeg = Encode(GUID_ContainerFormatJpeg, 40, 20);
+    const std::vector<BYTE> bmp = Picture(PictureFormat::Bmp, 40, 20);
+    const std::vector<BYTE> png = Picture(PictureFormat::Png, 40, 20);
+    const std::vector<BYTE> jpeg = Picture(PictureFormat::Jpeg, 40, 20);
     const struct {
         Request request;
         SIZE want;
@@ -288,7 +202,7 @@ TEST_F(ImageDecoder, BadRequestsFail)
     EXPECT_EQ(E_FAIL, Decode(garbage, Request(), &bitmap));
     EXPECT_EQ(E_FAIL, Decode(std::vector<BYTE>(), Request(), &bitmap));
     // A truncated file is not an image either.
-    std::vector<BYTE> cut = MakeBmp(8, 8);
+    std::vector<BYTE> cut = Picture(PictureFormat::Bmp, 8, 8);
     cut.resize(40);
     EXPECT_EQ(E_FAIL, Decode(cut, Request(), &bitmap));
     EXPECT_EQ((HBITMAP)0x1234, bitmap);
@@ -303,7 +217,7 @@ TEST_F(ImageDecoder, BadRequestsFail)
 
 TEST_F(ImageDecoder, WorksOnAThreadInAnotherApartment)
 {
-    const std::vector<BYTE> png = Encode(GUID_ContainerFormatPng, 5, 3);
+    const std::vector<BYTE> png = Picture(PictureFormat::Png, 5, 3);
     HRESULT hr = E_UNEXPECTED;
     HBITMAP bitmap = nullptr;
     std::thread worker([&] {

@@ -2,12 +2,14 @@
 // point, at the exact pixel asked for.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "test_window.h"
 
 #include <windowsx.h>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 // The target covers (60,120)-(180,220) of the screen.
 const RECT kTarget = {60, 120, 180, 220};

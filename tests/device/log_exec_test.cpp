@@ -1,8 +1,11 @@
 // `devctl log` and `devctl exec`.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
 #include "devlog.h"
+
+#include "ketra_testkit.h"
+
+using namespace testkit;
 
 TEST(DeviceLog, PrintsLinesOfEveryProcessWithUnixLineEnds)
 {

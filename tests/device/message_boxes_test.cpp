@@ -1,12 +1,15 @@
 // `devctl boxes/dismiss` on message boxes shown by a thread of the test.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
 
 #include <atomic>
 #include <thread>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 // Shows a message box on its own thread and keeps its answer.
 class BoxThread {

@@ -1,12 +1,14 @@
 // `devctl send/post/wait`: messages to a window found by its class.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "test_window.h"
 
 #include <memory>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const wchar_t kTargetClass[] = L"DevctlMessageTarget";
 const RECT kSomewhere = {0, 200, 40, 240};

@@ -1,9 +1,12 @@
 // `devctl reg get/set/del` against the registry the device's programs see.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
+#include "ketra_testkit.h"
+
 
 namespace {
+
+using namespace testkit;
 
 class DevctlRegistry : public testing::Test {
 protected:

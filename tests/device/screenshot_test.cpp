@@ -1,12 +1,14 @@
 // `devctl shot`: the PNG holds what the screen shows.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "test_window.h"
 
 #include <wincodec.h>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 struct Picture {
     UINT width = 0;
@@ -50,14 +52,6 @@ bool DecodePng(const std::wstring& path, Picture* picture)
     if (factory)
         factory->Release();
     return ok;
-}
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC screen = GetDC(nullptr);
-    COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
 }
 
 class Screenshot : public testing::Test {

@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "aygshell.h"
-#include "devctl_runner.h"
-#include "shell_test_support.h"
 #include "shellproto.h"
-#include "test_window.h"
+
+#include "ketra_testkit.h"
 
 namespace {
+
+using namespace testkit;
 
 const RECT kAppRect = {0, 26, 240, 320};
 
@@ -18,7 +19,7 @@ LRESULT SendRequest(DWORD code, const Record& record)
 {
     COPYDATASTRUCT copy = {code, sizeof(record), const_cast<Record*>(&record)};
     DWORD_PTR answer = 0;
-    SendMessageTimeoutW(FindTaskBar(), WM_COPYDATA, 0, (LPARAM)&copy, SMTO_ABORTIFHUNG, 3000, &answer);
+    SendMessageTimeoutW(TaskBar(), WM_COPYDATA, 0, (LPARAM)&copy, SMTO_ABORTIFHUNG, 3000, &answer);
     return (LRESULT)answer;
 }
 
@@ -55,7 +56,7 @@ void BringToFront(HWND wnd)
 
 bool TaskBarVisible()
 {
-    return IsWindowVisible(FindTaskBar()) != 0;
+    return IsWindowVisible(TaskBar()) != 0;
 }
 
 } // namespace

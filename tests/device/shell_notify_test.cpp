@@ -3,14 +3,15 @@
 // and the icon packing helper of shellproto.h.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "shell_test_support.h"
 #include "shellproto.h"
-#include "test_window.h"
 
 #include <shellapi.h>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const UINT kCallback = WM_APP + 20;
 const COLORREF kMagenta = RGB(0xFF, 0x00, 0xFF);
@@ -37,7 +38,7 @@ LRESULT SendIcon(DWORD message, HWND owner, UINT id, UINT flags, COLORREF colour
     FillPixels(&data, colour);
     COPYDATASTRUCT copy = {SHELL_NOTIFYICON, sizeof(data), &data};
     DWORD_PTR answer = 0;
-    SendMessageTimeoutW(FindTaskBar(), WM_COPYDATA, (WPARAM)owner, (LPARAM)&copy, SMTO_ABORTIFHUNG, 3000, &answer);
+    SendMessageTimeoutW(TaskBar(), WM_COPYDATA, (WPARAM)owner, (LPARAM)&copy, SMTO_ABORTIFHUNG, 3000, &answer);
     return (LRESULT)answer;
 }
 
@@ -58,7 +59,7 @@ bool WaitForColour(COLORREF colour, bool present)
 
 class NotifyIcons : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(FindTaskBar()); }
+    void SetUp() override { ASSERT_TRUE(TaskBar()); }
     void TearDown() override
     {
         for (UINT id = 1; id <= 9; ++id)
@@ -79,8 +80,7 @@ TEST_F(NotifyIcons, ATapDeliversTheCallbackDownThenUp)
     EXPECT_LT(x + 16, 216) << "the icon covers the corner button";
     owner_.ClearMessages();
 
-    DevctlResult r = RunDevctl({L"tap", std::to_wstring(x + 8), std::to_wstring(kIconRow)});
-    ASSERT_EQ(0u, r.exitCode) << r.err;
+    ASSERT_TRUE(Tap(x + 8, kIconRow));
     ASSERT_TRUE(PumpUntil([&] { return owner_.Messages(kCallback).size() >= 2; }, 5000));
     std::vector<RecordedMessage> calls = owner_.Messages(kCallback);
     ASSERT_EQ(2u, calls.size());
@@ -115,7 +115,7 @@ TEST_F(NotifyIcons, AddModifyDeleteAnswerAsTheShellDoes)
     data.uID = 3;
     COPYDATASTRUCT copy = {SHELL_NOTIFYICON, sizeof(data) - 4, &data};
     DWORD_PTR answer = 1;
-    SendMessageTimeoutW(FindTaskBar(), WM_COPYDATA, 0, (LPARAM)&copy, SMTO_ABORTIFHUNG, 3000, &answer);
+    SendMessageTimeoutW(TaskBar(), WM_COPYDATA, 0, (LPARAM)&copy, SMTO_ABORTIFHUNG, 3000, &answer);
     EXPECT_EQ(0u, answer);
 }
 

@@ -2,14 +2,15 @@
 // minimise) and the hook chain by which programs see its taps first.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "shell_test_support.h"
 #include "shellproto.h"
-#include "test_window.h"
 
 #include <memory>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 constexpr LONG_PTR kCaptionOkButton = 0x80000000;
 const RECT kAppRect = {0, 26, 240, 320};
@@ -27,12 +28,6 @@ void BringToFront(HWND wnd)
     SetForegroundWindow(wnd);
     PumpUntil([&] { return GetForegroundWindow() == wnd; }, 3000);
     ASSERT_EQ(wnd, GetForegroundWindow());
-}
-
-void TapCorner()
-{
-    DevctlResult r = RunDevctl({L"tap", L"230", L"10"});
-    ASSERT_EQ(0u, r.exitCode) << r.err;
 }
 
 // Position of wnd in the z-order of the top-level windows (0 = top).
@@ -54,7 +49,7 @@ TEST(TaskBarCorner, SendsOkToAWindowWithTheOkButton)
     BringToFront(dialog.hwnd());
     dialog.ClearMessages();
 
-    TapCorner();
+    ASSERT_TRUE(Tap(230, 10));
     EXPECT_TRUE(PumpUntil([&] { return GotIdOk(dialog); }, 5000));
     // "ok" closes nothing by itself: the window decides.
     EXPECT_TRUE(IsWindowVisible(dialog.hwnd()));
@@ -66,8 +61,8 @@ TEST(TaskBarCorner, MinimisesAPlainWindowToTheTodayScreen)
     BringToFront(app.hwnd());
     app.ClearMessages();
 
-    TapCorner();
-    HWND today = FindTodayScreen();
+    ASSERT_TRUE(Tap(230, 10));
+    HWND today = TodayScreen();
     ASSERT_TRUE(today);
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == today; }, 5000));
     EXPECT_TRUE(GetWindowLongPtrW(app.hwnd(), GWL_STYLE) & WS_VISIBLE);
@@ -81,7 +76,7 @@ TEST(TaskBarCorner, MinimisingBringsTheNextApplicationUp)
     TestWindow second(L"ShellSecondApp", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Second App");
     BringToFront(second.hwnd());
 
-    TapCorner();
+    ASSERT_TRUE(Tap(230, 10));
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first.hwnd(); }, 5000));
 }
 
@@ -125,7 +120,7 @@ public:
     static LRESULT Subscribe(HWND wnd, LPARAM flags)
     {
         DWORD_PTR answer = 0;
-        SendMessageTimeoutW(FindTaskBar(), RegisterWindowMessageW(SHELL_HOOK_MESSAGE_NAME), (WPARAM)wnd, flags,
+        SendMessageTimeoutW(TaskBar(), RegisterWindowMessageW(SHELL_HOOK_MESSAGE_NAME), (WPARAM)wnd, flags,
                             SMTO_ABORTIFHUNG, 3000, &answer);
         return (LRESULT)answer;
     }
@@ -161,14 +156,14 @@ private:
 
 void PostToTaskBar(UINT msg, WPARAM wp, LPARAM lp)
 {
-    ASSERT_TRUE(PostMessageW(FindTaskBar(), msg, wp, lp));
+    ASSERT_TRUE(PostMessageW(TaskBar(), msg, wp, lp));
 }
 
 class TaskBarHooks : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FindTaskBar());
+        ASSERT_TRUE(TaskBar());
         g_heard.clear();
     }
 };
@@ -213,7 +208,7 @@ TEST_F(TaskBarHooks, AHandledCornerTapSkipsTheTaskBarsOwnHandling)
     hook.Answer(1);
     dialog.ClearMessages();
 
-    TapCorner();
+    ASSERT_TRUE(Tap(230, 10));
     ASSERT_TRUE(PumpUntil([&] { return hook.HeardCount() >= 1; }, 5000));
     PumpMessages(700);
     EXPECT_FALSE(GotIdOk(dialog)) << "the task bar acted on a tap its hook handled";
@@ -222,7 +217,7 @@ TEST_F(TaskBarHooks, AHandledCornerTapSkipsTheTaskBarsOwnHandling)
     // Not handled: the task bar acts, then tells the "after" subscriber.
     g_heard.clear();
     hook.Answer(0);
-    TapCorner();
+    ASSERT_TRUE(Tap(230, 10));
     EXPECT_TRUE(PumpUntil([&] { return GotIdOk(dialog); }, 5000));
     ASSERT_TRUE(PumpUntil([&] { return after.HeardCount() >= 1; }, 5000));
     bool releaseDone = false;
@@ -263,14 +258,14 @@ TEST_F(TaskBarHooks, DestroyedSubscribersDropOut)
     // Gone without unsubscribing, as a crashed program would go.
     DestroyWindow(doomedWindow);
 
-    size_t log = DeviceLogLength();
+    DeviceLog log;
     ULONGLONG start = GetTickCount64();
     PostToTaskBar(WM_LBUTTONUP, 0, MAKELPARAM(100, 12));
     ASSERT_TRUE(PumpUntil([&] { return g_heard.size() >= 2; }, 5000));
     EXPECT_LT(GetTickCount64() - start, 2000u) << "the task bar waited on a dead subscriber";
     EXPECT_EQ(last.hwnd(), g_heard[0].who);
     EXPECT_EQ(first.hwnd(), g_heard[1].who);
-    EXPECT_TRUE(WaitForLogLine(log, L"dropped (window gone)", 3000));
+    EXPECT_TRUE(log.WaitFor(L"dropped (window gone)", 3000));
 }
 
 TEST_F(TaskBarHooks, SubscriptionAnswers)

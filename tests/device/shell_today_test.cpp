@@ -4,12 +4,14 @@
 // background for it and unloads it when the registration changes.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "shell_test_support.h"
 
 #include <algorithm>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const wchar_t kItemKey[] = L"Software\\Microsoft\\Today\\Items\\Shell Test Item";
 const wchar_t kItemClass[] = L"ShellTestItem";
@@ -17,7 +19,7 @@ constexpr int kBuiltInRows = 44;  // the date and owner rows
 
 HWND FindItem()
 {
-    HWND today = FindTodayScreen();
+    HWND today = TodayScreen();
     return today ? FindWindowExW(today, nullptr, kItemClass, nullptr) : nullptr;
 }
 
@@ -26,7 +28,7 @@ RECT ItemRect(HWND item)
 {
     RECT rc = {};
     GetWindowRect(item, &rc);
-    MapWindowPoints(nullptr, FindTodayScreen(), reinterpret_cast<POINT*>(&rc), 2);
+    MapWindowPoints(nullptr, TodayScreen(), reinterpret_cast<POINT*>(&rc), 2);
     return rc;
 }
 
@@ -36,7 +38,7 @@ struct ChildRects {
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM param)
 {
-    if (GetParent(child) == FindTodayScreen() && IsWindowVisible(child))
+    if (GetParent(child) == TodayScreen() && IsWindowVisible(child))
         reinterpret_cast<ChildRects*>(param)->rects.push_back({child, ItemRect(child)});
     return TRUE;
 }
@@ -50,7 +52,7 @@ class TodayItems : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FindTodayScreen());
+        ASSERT_TRUE(TodayScreen());
         ASSERT_TRUE(PumpUntil([] { return FindItem() != nullptr; }, 10000)) << "the fixture item is not loaded";
     }
 };
@@ -68,7 +70,7 @@ TEST_F(TodayItems, StackedInOrderBelowTheBuiltInRows)
 
     // The other items (the device's own, Order 0) lie above it, none overlapping.
     ChildRects children;
-    EnumChildWindows(FindTodayScreen(), CollectChild, reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(TodayScreen(), CollectChild, reinterpret_cast<LPARAM>(&children));
     int y = kBuiltInRows;
     std::sort(children.rects.begin(), children.rects.end(),
               [](const std::pair<HWND, RECT>& a, const std::pair<HWND, RECT>& b) { return a.second.top < b.second.top; });
@@ -82,13 +84,13 @@ TEST_F(TodayItems, StackedInOrderBelowTheBuiltInRows)
 
 TEST_F(TodayItems, PolledAndResizedToTheHeightTheyAskFor)
 {
-    size_t log = DeviceLogLength();
+    DeviceLog log;
     {
         SavedRegistryValue saved(HKEY_LOCAL_MACHINE, kItemKey, L"Height");
-        ASSERT_TRUE(SetRegistryDword(HKEY_LOCAL_MACHINE, kItemKey, L"Height", 52));
+        ASSERT_TRUE(WriteDword(kItemKey, L"Height", 52));
         EXPECT_TRUE(PumpUntil([] { return ItemRect(FindItem()).bottom - ItemRect(FindItem()).top == 52; }, 10000))
             << "the item was not polled, or not resized";
-        EXPECT_GE(FindLogLine(log, L"testitem: query (52)"), 0);
+        EXPECT_GE(log.Find(L"testitem: query (52)"), 0);
     }
     EXPECT_TRUE(PumpUntil([] { return ItemRect(FindItem()).bottom - ItemRect(FindItem()).top == 30; }, 10000));
 }
@@ -103,23 +105,23 @@ TEST_F(TodayItems, ReloadedOnSettingChangeWithClearCacheBeforeUnloading)
     // exactly what the screen shows there without it.
     std::vector<COLORREF> withItem = ScreenRow(row, 0, 240);
 
-    size_t log = DeviceLogLength();
+    DeviceLog log;
     {
         SavedRegistryValue saved(HKEY_LOCAL_MACHINE, kItemKey, L"Enabled");
-        ASSERT_TRUE(SetRegistryDword(HKEY_LOCAL_MACHINE, kItemKey, L"Enabled", 0));
+        ASSERT_TRUE(WriteDword(kItemKey, L"Enabled", 0));
         Reload();
         ASSERT_TRUE(PumpUntil([] { return FindItem() == nullptr; }, 5000)) << "a disabled item stayed";
-        int clear = FindLogLine(log, L"testitem: clear cache");
-        int destroyed = FindLogLine(log, L"testitem: destroyed");
+        int clear = log.Find(L"testitem: clear cache");
+        int destroyed = log.Find(L"testitem: destroyed");
         ASSERT_GE(clear, 0);
         EXPECT_GT(destroyed, clear) << "the window went before the clear-cache message";
-        EXPECT_GE(FindLogLine(log, L"today: item \"Shell Test Item\" unloaded"), 0);
+        EXPECT_GE(log.Find(L"today: item \"Shell Test Item\" unloaded"), 0);
 
         PumpMessages(300);
         EXPECT_EQ(withItem, ScreenRow(row, 0, 240)) << "the item's background does not match the screen's";
     }
-    log = DeviceLogLength();
+    log.Restart();
     Reload();
     ASSERT_TRUE(PumpUntil([] { return FindItem() != nullptr; }, 5000));
-    EXPECT_GE(FindLogLine(log, L"testitem: init \"Shell Test Item\" order 5"), 0);
+    EXPECT_GE(log.Find(L"testitem: init \"Shell Test Item\" order 5"), 0);
 }

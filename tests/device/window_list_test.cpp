@@ -1,12 +1,14 @@
 // The shell's windows and `devctl windows`.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "test_window.h"
 
 #include <stdlib.h>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 struct ListedWindow {
     unsigned handle = 0;

@@ -3,11 +3,14 @@
 
 #include <registry.h>
 
-#include "registry_scratch.h"
 
 #include <string>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 class AppConfigTest : public RegistryScratchTest {
 protected:

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "drawing.h"
-#include "pixel_surface.h"
+
+#include "ketra_testkit.h"
 
 namespace {
+
+using namespace testkit;
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);

@@ -6,10 +6,12 @@
 
 #include "drawing.h"
 #include "image_decode_test_ids.h"
-#include "image_fixtures.h"
-#include "pixel_surface.h"
+
+#include "ketra_testkit.h"
 
 namespace {
+
+using namespace testkit;
 
 // Four 8 x 8 quadrants of distinct colours: block-aligned, so even JPEG
 // keeps the quadrant centres close to their colour.
@@ -46,21 +48,22 @@ void ExpectQuadrants(CImage& image, int tolerance)
 
 TEST(ImageDecode, DecodesBmpGifPngAndJpegFiles)
 {
+    ScratchFolder scratch(L"image_decode");
     PixelSurface reference(1, 1, 0);
     struct Case {
         const wchar_t* name;
         int tolerance;
     } cases[] = {{L"quadrants.bmp", 0}, {L"quadrants.gif", 0}, {L"quadrants.png", 0}, {L"quadrants.jpg", 24}};
-    const std::wstring bmp = FixturePath(cases[0].name);
-    ASSERT_TRUE(WriteBmp24(bmp, 16, 16, Quadrants));
-    ASSERT_TRUE(WriteWithWic(FixturePath(cases[1].name), WicFormat::Gif, 16, 16, Quadrants));
-    ASSERT_TRUE(WriteWithWic(FixturePath(cases[2].name), WicFormat::Png, 16, 16, Quadrants));
-    ASSERT_TRUE(WriteWithWic(FixturePath(cases[3].name), WicFormat::Jpeg, 16, 16, Quadrants));
+    const std::wstring bmp = scratch / cases[0].name;
+    ASSERT_TRUE(WriteBmp(bmp, 16, 16, Quadrants));
+    ASSERT_TRUE(WritePicture(scratch / cases[1].name, PictureFormat::Gif, 16, 16, Quadrants));
+    ASSERT_TRUE(WritePicture(scratch / cases[2].name, PictureFormat::Png, 16, 16, Quadrants));
+    ASSERT_TRUE(WritePicture(scratch / cases[3].name, PictureFormat::Jpeg, 16, 16, Quadrants));
 
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         CImage image;
-        ASSERT_TRUE(image.Load(reference.dc(), FixturePath(c.name).c_str()));
+        ASSERT_TRUE(image.Load(reference.dc(), (scratch / c.name).c_str()));
         ExpectQuadrants(image, c.tolerance);
     }
 
@@ -71,18 +74,16 @@ TEST(ImageDecode, DecodesBmpGifPngAndJpegFiles)
 
 TEST(ImageDecode, AFailedLoadEmptiesTheImage)
 {
+    ScratchFolder scratch(L"image_decode");
     PixelSurface reference(1, 1, 0);
-    const std::wstring bmp = FixturePath(L"quadrants.bmp");
-    ASSERT_TRUE(WriteBmp24(bmp, 16, 16, Quadrants));
-    const std::wstring garbage = FixturePath(L"garbage.png");
-    FILE* file = _wfopen(garbage.c_str(), L"wb");
-    ASSERT_NE(file, nullptr);
-    fputs("this is not a picture at all", file);
-    fclose(file);
+    const std::wstring bmp = scratch / L"quadrants.bmp";
+    ASSERT_TRUE(WriteBmp(bmp, 16, 16, Quadrants));
+    const std::wstring garbage = scratch / L"garbage.png";
+    ASSERT_TRUE(WriteBytes(garbage, "this is not a picture at all"));
 
     CImage image(reference.dc(), bmp.c_str());
     ASSERT_TRUE(image.IsLoaded());
-    EXPECT_FALSE(image.Load(reference.dc(), FixturePath(L"missing.bmp").c_str()));
+    EXPECT_FALSE(image.Load(reference.dc(), (scratch / L"missing.bmp").c_str()));
     EXPECT_FALSE(image.IsLoaded());
     EXPECT_EQ(image.GetWidth(), 16) << "the size stays as it was";
     EXPECT_EQ(image.Copy(), nullptr);

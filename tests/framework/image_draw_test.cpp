@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "drawing.h"
-#include "image_fixtures.h"
-#include "pixel_surface.h"
+
+#include "ketra_testkit.h"
 
 namespace {
+
+using namespace testkit;
 
 const COLORREF kBackground = RGB(1, 2, 3);
 const COLORREF kKey = RGB(255, 0, 255);
@@ -36,8 +38,8 @@ class ImageDraw : public ::testing::Test {
 protected:
     void Load(CImage& image, const wchar_t* name, int width, int height, PixelColour colour)
     {
-        const std::wstring path = FixturePath(name);
-        ASSERT_TRUE(WriteBmp24(path, width, height, colour));
+        const std::wstring path = files / name;
+        ASSERT_TRUE(WriteBmp(path, width, height, colour));
         ASSERT_TRUE(image.Load(target.dc(), path.c_str()));
         ASSERT_EQ(image.GetWidth(), width);
         ASSERT_EQ(image.GetHeight(), height);
@@ -58,6 +60,7 @@ protected:
     void ExpectUntouched() { ExpectPixels(0, 0, nullptr); }
 
     PixelSurface target{32, 32, kBackground};
+    ScratchFolder files{L"image_draw"};
 };
 
 TEST_F(ImageDraw, DrawTileClipsTheLastColumnAndRowWithoutSqueezing)
@@ -186,14 +189,14 @@ COLORREF Strip(int x, int y)
 
 TEST_F(ImageDraw, IconListDrawsOneCellLeavingOutTheStripKeyColour)
 {
-    const std::wstring path = FixturePath(L"strip.bmp");
-    ASSERT_TRUE(WriteBmp24(path, 64, 32, Strip));
+    const std::wstring path = files / L"strip.bmp";
+    ASSERT_TRUE(WriteBmp(path, 64, 32, Strip));
     CDC dc(target.dc());
     CIconList icons;
     icons.Draw(&dc, 0, 0, 0, 0);  // nothing loaded yet
     ExpectUntouched();
     ASSERT_TRUE(icons.Load(&dc, path.c_str()));
-    EXPECT_FALSE(icons.Load(&dc, FixturePath(L"no such strip.bmp").c_str()));
+    EXPECT_FALSE(icons.Load(&dc, (files / L"no such strip.bmp").c_str()));
 
     icons.Draw(&dc, 5, 6, 1, 2);
     for (int y = 0; y < target.height(); ++y) {

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "pixel_surface.h"
 #include "widgets.h"
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 constexpr COLORREF kBackdrop = RGB(10, 20, 30);
 constexpr COLORREF kWhite = 0xFFFFFF;

@@ -3,12 +3,15 @@
 
 #include <registry.h>
 
-#include "registry_scratch.h"
 
 #include <algorithm>
 #include <string>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 class RegistryTest : public RegistryScratchTest {
 protected:

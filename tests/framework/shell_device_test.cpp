@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "devlog.h"
-#include "program_runner.h"
-#include "services_support.h"
 #include "shell.h"
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const DWORD kLogWaitMs = 10000;
 const wchar_t kOwnerKey[] = L"ControlPanel\\Owner";
@@ -31,24 +33,24 @@ protected:
 
 TEST_F(ShellDeviceTest, ModelComesFromTheOEMTokens)
 {
-    SavedDeviceState oem(L"OEMInfo");
+    DeviceState state;
     wchar_t a[CSH::kOEMTokenChars], b[CSH::kOEMTokenChars], c[CSH::kOEMTokenChars];
 
-    oem.SetString(L"Maker Pocket H3900");
+    state.Set(L"OEMInfo", L"Maker Pocket H3900");
     EXPECT_EQ(CSH::ModelH3900, CSH::GetDeviceModel());
     ASSERT_TRUE(CSH::GetOEMInfo(a, b, c));
     EXPECT_STREQ(L"Maker", a);
     EXPECT_STREQ(L"H3900", c);
 
-    oem.SetString(L"Maker,,  Pocket, H3800");  // separators in a row make no token
+    state.Set(L"OEMInfo", L"Maker,,  Pocket, H3800");  // separators in a row make no token
     EXPECT_EQ(CSH::ModelH3800, CSH::GetDeviceModel());
-    oem.SetString(L"Maker Jornada 565");
+    state.Set(L"OEMInfo", L"Maker Jornada 565");
     EXPECT_EQ(CSH::ModelJornada, CSH::GetDeviceModel());
-    oem.SetString(L"Maker Pocket h3900");
+    state.Set(L"OEMInfo", L"Maker Pocket h3900");
     EXPECT_EQ(CSH::ModelOther, CSH::GetDeviceModel());
 
     // Regression: tokens used to be copied whole into the caller's buffers.
-    oem.SetString(L"AVeryLongMakerNameWithoutSpaces Pocket");
+    state.Set(L"OEMInfo", L"AVeryLongMakerNameWithoutSpaces Pocket");
     wchar_t small[9];
     wmemset(small, L'#', 9);
     EXPECT_TRUE(CSH::GetOEMInfo(small, b, c, 8));
@@ -58,17 +60,17 @@ TEST_F(ShellDeviceTest, ModelComesFromTheOEMTokens)
 
 TEST_F(ShellDeviceTest, ControlPanelPagesFollowTheModel)
 {
-    SavedDeviceState oem(L"OEMInfo");
-    oem.SetString(L"Maker Pocket H3900");
-    DeviceLogWatch log;
+    DeviceState state;
+    state.Set(L"OEMInfo", L"Maker Pocket H3900");
+    DeviceLog log;
     EXPECT_TRUE(CSI::LaunchCPL(0));
     EXPECT_TRUE(CSI::LaunchCPL(1));
     EXPECT_TRUE(log.WaitFor(L"launch: ctlpnl.exe mycpl.cpl 5,0", kLogWaitMs));
     EXPECT_TRUE(log.WaitFor(L"launch: ctlpnl.exe mycpl.cpl 2,0", kLogWaitMs));
     EXPECT_TRUE(log.WaitFor(L"ctlpnl: mycpl.cpl 5,0", kLogWaitMs));  // the panel itself started
 
-    oem.SetString(L"Maker Jornada 565");
-    DeviceLogWatch other;
+    state.Set(L"OEMInfo", L"Maker Jornada 565");
+    DeviceLog other;
     EXPECT_TRUE(CSI::LaunchCPL(0));
     EXPECT_TRUE(CSI::LaunchCPL(1));
     EXPECT_TRUE(CSI::LaunchCPL(18));
@@ -125,14 +127,14 @@ TEST_F(ShellDeviceTest, PasswordTypeIsTheRecordsFirstWord)
 
 TEST_F(ShellDeviceTest, BacklightLevelOfThePowerSourceAndTheChangeEvent)
 {
-    SavedDeviceState ac(L"ACLineStatus");
+    DeviceState state;
     SavedRegistryValue battery(HKEY_CURRENT_USER, kBacklightKey, L"BrightNess");
     SavedRegistryValue external(HKEY_CURRENT_USER, kBacklightKey, L"ACBrightNess");
     HANDLE changed = CreateEventW(nullptr, FALSE, FALSE, L"BackLightChangeEvent");
     ASSERT_NE(nullptr, changed);
     ResetEvent(changed);
 
-    ac.SetDword(0);
+    state.Set(L"ACLineStatus", 0);
     battery.SetDword(40);
     external.SetDword(80);
     EXPECT_EQ(40, CSI::GetBright());
@@ -141,7 +143,7 @@ TEST_F(ShellDeviceTest, BacklightLevelOfThePowerSourceAndTheChangeEvent)
     EXPECT_EQ(80u, external.GetDword());
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(changed, 0));
 
-    ac.SetDword(1);
+    state.Set(L"ACLineStatus", 1);
     EXPECT_EQ(80, CSI::GetBright());
     EXPECT_TRUE(CSI::SetBright(65));
     EXPECT_EQ(65u, external.GetDword());
@@ -153,28 +155,27 @@ TEST_F(ShellDeviceTest, BacklightLevelOfThePowerSourceAndTheChangeEvent)
 // Regression: a level above 10 used to spill into the other channel.
 TEST_F(ShellDeviceTest, VolumeLevelsAreClampedToBothChannels)
 {
-    SavedDeviceState volume(L"Volume");
+    DeviceState state;
     EXPECT_TRUE(CSI::SetVolume(15));
-    EXPECT_EQ(0xFFFFFFFFu, volume.GetDword());
+    EXPECT_EQ(0xFFFFFFFFu, state.Get(L"Volume"));
     EXPECT_EQ(10, CSI::GetVolume());
     EXPECT_TRUE(CSI::SetVolume(-3));
-    EXPECT_EQ(0u, volume.GetDword());
+    EXPECT_EQ(0u, state.Get(L"Volume"));
     EXPECT_EQ(0, CSI::GetVolume());
     EXPECT_TRUE(CSI::SetVolume(5));
-    EXPECT_EQ(0x7FFF7FFFu, volume.GetDword());
-    volume.SetDword(0x0000CCCC);
+    EXPECT_EQ(0x7FFF7FFFu, state.Get(L"Volume"));
+    state.Set(L"Volume", 0x0000CCCC);
     EXPECT_EQ(8, CSI::GetVolume());  // the left channel, 0xCCCC * 10 / 0xFFFF
 }
 
 // Regression: the store total (size + free) used to wrap at 4 GB.
 TEST_F(ShellDeviceTest, MemoryAndStoreSizesInBytes)
 {
-    SavedDeviceState memTotal(L"MemoryTotal"), memFree(L"MemoryAvailable");
-    SavedDeviceState storeSize(L"StoreSize"), storeFree(L"StoreFree");
-    memTotal.SetDword(64u << 20);
-    memFree.SetDword(24u << 20);
-    storeSize.SetDword(0xF0000000u);
-    storeFree.SetDword(0x20000000u);
+    DeviceState state;
+    state.Set(L"MemoryTotal", 64u << 20);
+    state.Set(L"MemoryAvailable", 24u << 20);
+    state.Set(L"StoreSize", 0xF0000000u);
+    state.Set(L"StoreFree", 0x20000000u);
     ULONGLONG available = 0, total = 0;
     EXPECT_TRUE(CSI::GetMemoryStatus(&available, &total));
     EXPECT_EQ(24ull << 20, available);
@@ -186,9 +187,9 @@ TEST_F(ShellDeviceTest, MemoryAndStoreSizesInBytes)
 
 TEST_F(ShellDeviceTest, StorageCardsAreCountedFromZero)
 {
-    SavedDeviceState freeKB(L"StorageCardFreeKB"), totalKB(L"StorageCardTotalKB");
-    freeKB.SetDword(5000);
-    totalKB.SetDword(9000);
+    DeviceState state;
+    state.Set(L"StorageCardFreeKB", 5000);
+    state.Set(L"StorageCardTotalKB", 9000);
     wchar_t name[MAX_PATH] = L"";
     DWORD free = 0, total = 0;
     ASSERT_TRUE(CSI::GetSTCardInfo(0, name, &free, &total));
@@ -206,26 +207,26 @@ TEST_F(ShellDeviceTest, StorageCardsAreCountedFromZero)
 
 TEST_F(ShellDeviceTest, ScreenOnSwitchesOnlyOnAChange)
 {
-    SavedDeviceState display(L"Display");
-    display.SetDword(1);
-    DeviceLogWatch log;
+    DeviceState state;
+    state.Set(L"Display", 1);
+    DeviceLog log;
     EXPECT_TRUE(CSH::ScreenOn(TRUE));
     EXPECT_TRUE(CSH::ScreenOn(FALSE));
-    EXPECT_EQ(4u, display.GetDword());
+    EXPECT_EQ(4u, state.Get(L"Display"));
     EXPECT_TRUE(CSH::ScreenOn(FALSE));
     EXPECT_TRUE(CSH::ScreenOn(TRUE));
-    EXPECT_EQ(1u, display.GetDword());
+    EXPECT_EQ(1u, state.Get(L"Display"));
     std::vector<std::wstring> expected = {L"coredll: display off (power state 4)", L"coredll: display on"};
     EXPECT_EQ(expected, log.Lines(L"coredll: display"));
 }
 
 TEST_F(ShellDeviceTest, PowerKeyRebootsAndPasswordPrompt)
 {
-    SavedDeviceState display(L"Display");
-    display.SetDword(1);
-    DeviceLogWatch log;
+    DeviceState state;
+    state.Set(L"Display", 1);
+    DeviceLog log;
     EXPECT_TRUE(CSH::PowerOff());
-    EXPECT_EQ(4u, display.GetDword());
+    EXPECT_EQ(4u, state.Get(L"Display"));
     EXPECT_TRUE(CSH::Reset());
     EXPECT_TRUE(CSH::HardReset());
     EXPECT_TRUE(CSH::LogOff(nullptr));
@@ -238,7 +239,7 @@ TEST_F(ShellDeviceTest, PowerKeyRebootsAndPasswordPrompt)
 
 TEST_F(ShellDeviceTest, BeamSendsOnlyExistingFiles)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     EXPECT_FALSE(CSH::Beam(nullptr));
     EXPECT_FALSE(CSH::Beam(L""));
     EXPECT_FALSE(CSH::Beam(L"\\My Documents\\no such file.txt"));

@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "program_runner.h"
-#include "services_support.h"
 #include "shell.h"
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const wchar_t kAppClass[] = L"SvcTestApp";
 const wchar_t kExplorerClass[] = L"Explore";
@@ -158,24 +160,24 @@ TEST_F(ShellWindowsTest, CornerTapPressesOkOrMinimisesTheFrontWindow)
     Probe ok;
     HWND okWnd = MakeWindow(kAppClass, L"Svc OK", kCaptionOkButton, &ok);
     SetForegroundWindow(okWnd);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == okWnd; }, kWaitMs));
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == okWnd; }, kWaitMs));
     EXPECT_TRUE(CSH::MinimizeForeWindow());
-    EXPECT_TRUE(WaitUntil([&] { return ok.oks == 1; }, kWaitMs));
+    EXPECT_TRUE(PumpUntil([&] { return ok.oks == 1; }, kWaitMs));
 
     Probe plain;
     HWND plainWnd = MakeWindow(kAppClass, L"Svc Plain", 0, &plain);
     SetForegroundWindow(plainWnd);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == plainWnd; }, kWaitMs));
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == plainWnd; }, kWaitMs));
     EXPECT_TRUE(CSH::MinimizeForeWindow());
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() != plainWnd; }, kWaitMs));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() != plainWnd; }, kWaitMs));
     EXPECT_EQ(0, plain.closes);
     EXPECT_TRUE(IsWindow(plainWnd));
 }
 
 TEST_F(ShellWindowsTest, KillAllCplEndsTheControlPanelAndTheModelsPagePrograms)
 {
-    SavedDeviceState oem(L"OEMInfo");
-    oem.SetString(L"Maker Pocket PC");
+    DeviceState state;
+    state.Set(L"OEMInfo", L"Maker Pocket PC");
     EndProcesses(L"ctlpnl.exe");
     CSH::Execute(L"ctlpnl.exe");
     CSH::Execute(L"backlight.exe");
@@ -185,7 +187,7 @@ TEST_F(ShellWindowsTest, KillAllCplEndsTheControlPanelAndTheModelsPagePrograms)
     EXPECT_TRUE(WaitProcessCount(L"ctlpnl.exe", 0, kWaitMs));
     EXPECT_EQ(1, CountProcesses(L"backlight.exe"));  // a program of its own on this model
 
-    oem.SetString(L"Maker Pocket H3800");
+    state.Set(L"OEMInfo", L"Maker Pocket H3800");
     CSH::Execute(L"ctlpnl.exe", L"cplmain.cpl 3,0");
     ASSERT_TRUE(WaitProcessCount(L"ctlpnl.exe", 1, kWaitMs));
     EXPECT_TRUE(CSH::KillAllCpl());
@@ -201,7 +203,7 @@ TEST_F(ShellWindowsTest, KillForeAppKillsTheFrontProgram)
     HWND page = clock.WaitWindow(nullptr, kWaitMs);
     ASSERT_NE(nullptr, page);
     SetForegroundWindow(page);
-    ASSERT_TRUE(WaitUntil([&] { return CSH::GetForeApp(nullptr) == page; }, kWaitMs));
+    ASSERT_TRUE(PumpUntil([&] { return CSH::GetForeApp(nullptr) == page; }, kWaitMs));
     EXPECT_FALSE(CSH::KillForeApp(nullptr));
     EXPECT_TRUE(clock.WaitExit(kWaitMs));
 }

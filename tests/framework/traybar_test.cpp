@@ -4,11 +4,13 @@
 
 #include <string>
 
-#include "image_fixtures.h"
-#include "pixel_surface.h"
 #include "widgets.h"
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 // Cell c of the test strip is filled with this colour.
 COLORREF CellColour(int cell) { return RGB(40 + 50 * cell, 200 - 40 * cell, 90); }
@@ -102,8 +104,9 @@ TEST_F(TrayTest, LongTextsAreCutToThirtyOneCharacters) {
 }
 
 TEST_F(TrayTest, DrawsEachItemsIconCellInItsSquare) {
-    const std::wstring strip = FixturePath(L"tray_strip.bmp");
-    ASSERT_TRUE(WriteBmp24(strip, 16 * 3, 16, [](int x, int) { return CellColour(x / 16); }));
+    ScratchFolder scratch(L"traybar");
+    const std::wstring strip = scratch / L"tray_strip.bmp";
+    ASSERT_TRUE(WriteBmp(strip, 16 * 3, 16, [](int x, int) { return CellColour(x / 16); }));
     ASSERT_TRUE(tray.LoadImageW(strip.c_str()));
     tray.RemoveAll();
     tray.Add(2, L"first shows cell 2", 0);
@@ -117,5 +120,4 @@ TEST_F(TrayTest, DrawsEachItemsIconCellInItsSquare) {
     EXPECT_EQ(RGB(0, 0, 0), surface.At(10 + 19, 5 + 3));  // cells are 16 pixels wide
     EXPECT_EQ(CellColour(0), surface.At(10 + 23, 5 + 3));
     EXPECT_EQ(RGB(0, 0, 0), surface.At(10 + 43, 5 + 3));
-    ::DeleteFileW(strip.c_str());
 }

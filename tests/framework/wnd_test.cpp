@@ -9,7 +9,12 @@
 
 #include "wndframe.h"
 
+#include "devlog.h"
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 // A class with its own procedure: CreateEx keeps it as the previous
 // procedure, so what it sees is exactly what default processing passed on.
@@ -30,29 +35,9 @@ bool ClassSaw(UINT message)
     return std::find(g_classSaw.begin(), g_classSaw.end(), message) != g_classSaw.end();
 }
 
-void SetForcedGesture(DWORD gesture)
-{
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\SimDevice", 0, nullptr, 0,
-                                             KEY_SET_VALUE, nullptr, &key, nullptr));
-    RegSetValueExW(key, L"ForceGesture", 0, REG_DWORD, (const BYTE*)&gesture, sizeof(gesture));
-    RegCloseKey(key);
-}
-
 bool ForcedGesturePending()
 {
-    DWORD value = 0, size = sizeof(value);
-    return RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\SimDevice", L"ForceGesture", RRF_RT_REG_DWORD, nullptr,
-                        &value, &size) == ERROR_SUCCESS;
-}
-
-void ClearForcedGesture()
-{
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\SimDevice", 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        RegDeleteValueW(key, L"ForceGesture");
-        RegCloseKey(key);
-    }
+    return HasValue(DEVICE_STATE_KEY, L"ForceGesture");
 }
 
 // Records the handlers that ran; callBase decides whether they ask for
@@ -192,17 +177,17 @@ TEST_F(WndTest, CommandsAndUnhandledMessages)
 TEST_F(WndTest, TapAndHoldFlagOffGivesLeftButtonDown)
 {
     wnd.SetHold(FALSE);
-    SetForcedGesture(1);
+    ForceNextGesture(1);
     SendMessageW(wnd.GetHWnd(), WM_LBUTTONDOWN, 0, MAKELPARAM(30, 20));
     EXPECT_EQ(std::vector<std::string>{"OnLButtonDown"}, wnd.calls);
     EXPECT_TRUE(ForcedGesturePending()) << "the recogniser must not run without the flag";
-    ClearForcedGesture();
+    DeleteValue(DEVICE_STATE_KEY, L"ForceGesture");
 }
 
 TEST_F(WndTest, RecognisedHoldGivesRightButtonDownOnly)
 {
     wnd.SetHold(TRUE);
-    SetForcedGesture(1);
+    ForceNextGesture(1);
     SendMessageW(wnd.GetHWnd(), WM_LBUTTONDOWN, 0, MAKELPARAM(30, 20));
     EXPECT_EQ(std::vector<std::string>{"OnRButtonDown"}, wnd.calls);
     EXPECT_EQ(CPoint(30, 20), wnd.lastPoint);
@@ -210,10 +195,10 @@ TEST_F(WndTest, RecognisedHoldGivesRightButtonDownOnly)
     EXPECT_FALSE(ForcedGesturePending());
 
     wnd.calls.clear();
-    SetForcedGesture(2);
+    ForceNextGesture(2);
     SendMessageW(wnd.GetHWnd(), WM_LBUTTONDOWN, 0, MAKELPARAM(30, 20));
     EXPECT_EQ(std::vector<std::string>{"OnLButtonDown"}, wnd.calls);
-    ClearForcedGesture();
+    DeleteValue(DEVICE_STATE_KEY, L"ForceGesture");
 }
 
 TEST_F(WndTest, DestroyedWindowIsForgottenByItsObject)

@@ -3,20 +3,20 @@
 // CApplet makes to its host, and the loader's trace lines.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include <applet_library.h>
 #include <ketra_host.h>
 
 #include "applet.h"
-#include "program_runner.h"
+#include "ketra_testkit.h"
 #include "todaycmn.h"
 
 namespace {
 
+using namespace testkit;
+
 const wchar_t kProgramLog[] = L"\\My Documents\\ZARQLOG.txt";
-const wchar_t kProbeState[] = L"SOFTWARE\\ZARQ\\PROBE";
 
 // A host window answering what applets ask of the bar, and remembering it.
 struct HostRecord {
@@ -50,17 +50,6 @@ LRESULT CALLBACK HostProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(wnd, message, wParam, lParam);
 }
 
-std::string ProgramLog()
-{
-    std::ifstream file(kProgramLog, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void SetProbeState(const wchar_t* name, DWORD value)
-{
-    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kProbeState, name, REG_DWORD, &value, sizeof(value));
-}
-
 class AppletKitTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -76,12 +65,9 @@ protected:
         ASSERT_NE(nullptr, host_);
     }
 
-    void TearDown() override
-    {
-        SetProbeState(L"Fail240", 0);
-        DestroyWindow(host_);
-    }
+    void TearDown() override { DestroyWindow(host_); }
 
+    RegistrySandbox probeState_{{kProbeKey}};
     HWND host_ = nullptr;
     // Classes of the test's own windows live in the test program.
     CorInstanceScope instance_{GetModuleHandleW(nullptr)};
@@ -155,9 +141,8 @@ TEST_F(AppletKitTest, ExportsFollowTheMacrosUsed)
     ASSERT_TRUE(about.Load(L"About.dll"));
     EXPECT_EQ(nullptr, zero.GetCheckNotify()) << "243 without COR_APPLET_ATTENTION";
     ASSERT_NE(nullptr, probe.GetCheckNotify());
-    SetProbeState(L"Notify", 5);
+    WriteDword(kProbeKey, L"Notify", 5);
     EXPECT_EQ(5, probe.GetCheckNotify()());
-    SetProbeState(L"Notify", 0);
 
     // The default options procedure: initialise 1, OK and Cancel end it, nothing else.
     DLGPROC options = zero.GetOptionsDialogProc();
@@ -205,11 +190,11 @@ TEST_F(AppletKitTest, EachFailureLeavesItsTraceLine)
     EXPECT_FALSE(library.Load(L"NoSuchApplet.dll"));
     ASSERT_TRUE(library.Load(L"KtReg.dll"));  // a library, but no applet
     EXPECT_EQ(nullptr, library.CreateItemWindow(host_));
-    SetProbeState(L"Fail240", 1);
+    WriteDword(kProbeKey, L"Fail240", 1);
     ASSERT_TRUE(library.Load(L"Probe.dll"));
     EXPECT_EQ(nullptr, library.CreateItemWindow(host_));
 
-    const std::string log = ProgramLog();
+    const std::string log = ReadBytes(kProgramLog);
     EXPECT_NE(std::string::npos, log.find("[NoSuchApplet.dll]: no library")) << log;
     EXPECT_NE(std::string::npos, log.find("[KtReg.dll]: no export 240")) << log;
     EXPECT_NE(std::string::npos, log.find("[Probe.dll]: 240 returned no window")) << log;
@@ -269,7 +254,7 @@ TEST_F(AppletKitTest, QueryRefreshHandsOnTheRecordOnlyFromTheWindowsOwnThread)
         },
         &request, 0, nullptr);
     ASSERT_NE(nullptr, sender);
-    ASSERT_TRUE(WaitUntil([&] { return WaitForSingleObject(sender, 0) == WAIT_OBJECT_0; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return WaitForSingleObject(sender, 0) == WAIT_OBJECT_0; }, 5000));
     CloseHandle(sender);
     EXPECT_EQ(1u, request.answer);
     EXPECT_EQ(nullptr, applet.lastItem) << "another thread's record reached the applet";

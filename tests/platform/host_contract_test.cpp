@@ -2,22 +2,19 @@
 // showing an applet in a running bar, or starting the bar for it.
 #include <ketra_host.h>
 
-#include "host_fixture.h"
+#include "ketra_testkit.h"
 
 namespace {
 
-class HostContractTest : public HostTest {};
+using namespace testkit;
 
-bool BarIsOpen()
-{
-    return Send(WM_KETRA_WINDOW, KETRA_WINDOW_IS_OPEN, 0) == L"1";
-}
+using HostContractTest = BarTest;
 
 TEST_F(HostContractTest, ShowAppletStartsTheBarWithTheApplet)
 {
     ASSERT_EQ(nullptr, KetraFindBar());
     ASSERT_TRUE(KetraShowApplet(L"Probe"));
-    ASSERT_TRUE(PumpUntil([] { return FindAppletWindow(L"KETRA_PROBE") != nullptr; }, 15000));
+    ASSERT_TRUE(PumpUntil([] { return AppletWindowOnBar(kProbeClass) != nullptr; }, 15000));
     EXPECT_EQ(L"Probe", CurrentApplet());
     EXPECT_TRUE(PumpUntil(BarIsOpen, 5000)) << "a bar started for an applet opens";
 }
@@ -28,7 +25,7 @@ TEST_F(HostContractTest, ShowAppletSwitchesARunningBarAndOpensIt)
     ASSERT_TRUE(KetraClose());
     ASSERT_TRUE(PumpUntil([] { return !BarIsOpen(); }, 5000));
     ASSERT_TRUE(KetraShowApplet(L"ProbeNarrow"));
-    EXPECT_NE(nullptr, FindAppletWindow(L"KETRA_PROBE"));
+    EXPECT_NE(nullptr, AppletWindowOnBar(kProbeClass));
     EXPECT_EQ(L"ProbeNarrow", CurrentApplet());
     EXPECT_TRUE(PumpUntil(BarIsOpen, 5000));
     ASSERT_TRUE(KetraClose());

@@ -8,10 +8,11 @@
 
 #include <memory>
 
-#include "option_device.h"
-#include "program_runner.h"
+#include "settings_fixture.h"
 
 namespace {
+
+using namespace testkit;
 
 const wchar_t kLibrary[] = L"\\Windows\\KtOption.cpl";
 const wchar_t kShortcut[] = L"\\Windows\\Ketra Option.lnk";
@@ -24,17 +25,16 @@ void CloseOpenedSettings(HWND frame)
 {
     WaitUntilIdle(frame);
     PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(WaitNoWindowOf(kOptionClass, kWait));
-    WaitForWindowOf(kHostClass, kWait);
-    CloseHost();
+    EXPECT_TRUE(WaitNoWindow(kSettingsClass, kWait));
+    WaitForWindow(KETRA_CLASS, kWait);
+    CloseBar();
 }
 
-class KtOptionTest : public ::testing::Test {
+class KtOptionTest : public SettingsTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(backup_.Saved());
-        CloseSettingsAndHost();
+        SettingsTest::SetUp();
         library_ = LoadLibraryW(kLibrary);
         ASSERT_NE(nullptr, library_);
         applet_ = reinterpret_cast<APPLET_PROC>(reinterpret_cast<void*>(GetProcAddress(library_, "CPlApplet")));
@@ -44,9 +44,9 @@ protected:
     {
         if (library_)
             FreeLibrary(library_);
+        SettingsTest::TearDown();
     }
 
-    SystemRegistryBackup backup_;
     HMODULE library_ = nullptr;
     APPLET_PROC applet_ = nullptr;
 };
@@ -89,20 +89,20 @@ TEST_F(KtOptionTest, IdentifierNameStaysInsideItsBufferAndNeedsOne)
 
 TEST_F(KtOptionTest, DoubleClickOpensTheSettingsThroughTheShortcut)
 {
-    DeviceLogWatch log;
+    DeviceLog log;
     EXPECT_EQ(0, applet_(nullptr, CPL_DBLCLK, 0, 104));
     EXPECT_TRUE(log.WaitFor(std::wstring(L"launch: ") + kShortcut, kWait));
-    HWND frame = WaitForWindowOf(kOptionClass, kWait);
+    HWND frame = WaitForWindow(kSettingsClass, kWait);
     ASSERT_NE(nullptr, frame);
     CloseOpenedSettings(frame);
 }
 
-TEST(KtOptionControlPanel, IsListedAndOpensTheSettings)
+using KtOptionControlPanel = SettingsTest;
+
+TEST_F(KtOptionControlPanel, IsListedAndOpensTheSettings)
 {
-    SystemRegistryBackup backup;
-    CloseSettingsAndHost();
     {
-        DeviceLogWatch log;
+        DeviceLog log;
         DeviceProgram panel(kControlPanel, L"");
         HWND window = panel.WaitWindow(L"Settings", kWait);
         ASSERT_NE(nullptr, window);
@@ -110,11 +110,11 @@ TEST(KtOptionControlPanel, IsListedAndOpensTheSettings)
         PostMessageW(window, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(panel.WaitExit(kWait));
     }
-    DeviceLogWatch log;
+    DeviceLog log;
     DeviceProgram panel(kControlPanel, L"KtOption.cpl");
-    HWND frame = WaitForWindowOf(kOptionClass, kWait);
+    HWND frame = WaitForWindow(kSettingsClass, kWait);
     ASSERT_NE(nullptr, frame);
-    EXPECT_TRUE(log.Contains(std::wstring(L"launch: ") + kShortcut));
+    EXPECT_TRUE(log.HasLine(std::wstring(L"launch: ") + kShortcut));
     CloseOpenedSettings(frame);
     EXPECT_TRUE(panel.WaitExit(kWait));
 }

@@ -9,14 +9,13 @@
 #include <memory>
 #include <vector>
 
-#include "devctl_runner.h"
-#include "option_device.h"
-#include "program_runner.h"
+#include "settings_fixture.h"
 
 namespace {
 
+using namespace testkit;
+
 const DWORD kWait = 15000;
-const UINT kPanelStateQuery = 1029;  // wParam 4: 1 while the side bar's panel is open
 const UINT kPageCommands[] = {40040, 40037, 40038};  // Applets, Options, Skin
 const UINT kToolsPopup = 40031;
 
@@ -41,14 +40,6 @@ std::vector<HWND> VisiblePages(HWND frame)
     return visible;
 }
 
-HWND VisiblePopupMenu()
-{
-    for (HWND menu = FindWindowW(L"#32768", nullptr); menu; menu = FindWindowExW(nullptr, menu, L"#32768", nullptr))
-        if (IsWindowVisible(menu))
-            return menu;
-    return nullptr;
-}
-
 // Which items of the "Tools" menu carry a check mark, as the user sees them:
 // the menu is opened with a tap on its button and each item's check-mark
 // margin is read from the screen. (The menu itself belongs to the settings
@@ -56,15 +47,14 @@ HWND VisiblePopupMenu()
 // menu did not open.
 std::vector<bool> ToolsMenuChecks(HWND bar)
 {
-    RECT barRect;
-    GetWindowRect(bar, &barRect);
-    RunDevctl({L"tap", std::to_wstring(barRect.left + 15), std::to_wstring((barRect.top + barRect.bottom) / 2)});
+    const RECT barRect = WindowRect(bar);
+    Tap(barRect.left + 15, (barRect.top + barRect.bottom) / 2);
     HWND menu = nullptr;
-    WaitUntil([&] { return (menu = VisiblePopupMenu()) != nullptr; }, kWait);
+    PumpUntil([&] { return (menu = VisibleWindow(L"#32768")) != nullptr; }, kWait);
     std::vector<bool> checks;
     if (!menu)
         return checks;
-    WaitUntil([] { return false; }, 300);  // painted
+    PumpMessages(300);  // painted
 
     const int items = 3, border = 3;
     RECT rc;
@@ -82,12 +72,12 @@ std::vector<bool> ToolsMenuChecks(HWND bar)
         checks.push_back(dark >= 4);
     }
     ReleaseDC(nullptr, screen);
-    RunDevctl({L"key", L"0x1B"});
-    WaitUntil([] { return VisiblePopupMenu() == nullptr; }, kWait);
+    PressKey(VK_ESCAPE);
+    PumpUntil([] { return VisibleWindow(L"#32768") == nullptr; }, kWait);
     return checks;
 }
 
-int LaunchesOfHost(const DeviceLogWatch& log)
+int LaunchesOfHost(const DeviceLog& log)
 {
     int count = 0;
     for (const std::wstring& line : log.Lines(L"launch: "))
@@ -96,60 +86,40 @@ int LaunchesOfHost(const DeviceLogWatch& log)
     return count;
 }
 
-class OptionFrameTest : public ::testing::Test {
+class OptionFrameTest : public SettingsTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(backup_.Saved());
-        CloseSettingsAndHost();
-        ASSERT_EQ(nullptr, FindWindowW(kOptionClass, nullptr));
-    }
-    void TearDown() override
-    {
-        // A program still running here failed its test: killed, it starts
-        // no side bar.
-        option_.reset();
-        CloseHost();
-    }
-
     HWND StartOption()
     {
-        option_.reset(new DeviceProgram(kOptionProgram, L""));
-        HWND frame = WaitForWindowOf(kOptionClass, kWait);
-        WaitUntilIdle(frame);
-        return frame;
+        settings_ = std::make_unique<ProgramDriver>(kSettingsProgram, kSettingsClass);
+        return settings_->Main();
     }
 
     // Closes the settings program with command id and checks that it saves
     // and ends, and that the side bar starts again (hostBefore is closed).
-    void CloseAndExpectHostRestart(HWND frame, UINT id, HWND hostBefore)
+    void CloseAndExpectHostRestart(UINT id, HWND hostBefore)
     {
-        DeviceLogWatch log;
-        PostMessageW(frame, WM_COMMAND, id, 0);
+        DeviceLog log;
         DWORD exitCode = 99;
-        ASSERT_TRUE(option_->WaitExit(kWait, &exitCode));
+        ASSERT_TRUE(settings_->CloseWith(id, kWait, &exitCode));
         EXPECT_EQ(0u, exitCode);
         if (hostBefore) {
             EXPECT_FALSE(IsWindow(hostBefore)) << "the side bar was not closed";
         }
-        EXPECT_NE(nullptr, WaitForWindowOf(kHostClass, kWait, hostBefore)) << "the side bar did not start again";
+        EXPECT_NE(nullptr, WaitForWindow(KETRA_CLASS, kWait, hostBefore)) << "the side bar did not start again";
         EXPECT_EQ(1, LaunchesOfHost(log));
     }
-
-    SystemRegistryBackup backup_;
-    std::unique_ptr<DeviceProgram> option_;
 };
 
 TEST_F(OptionFrameTest, StartClosesTheSideBarPanelAndFillsTheScreenBelowTheTaskBar)
 {
-    HWND host = StartHost();
+    HWND host = StartBar();
     ASSERT_NE(nullptr, host);
-    SendMessageW(host, kPanelStateQuery, 0, 0);  // open the panel
-    ASSERT_EQ(1, SendMessageW(host, kPanelStateQuery, 4, 0));
+    SendToBar(WM_KETRA_WINDOW, KETRA_WINDOW_OPEN);  // open the panel
+    ASSERT_TRUE(BarIsOpen());
 
     HWND frame = StartOption();
     ASSERT_NE(nullptr, frame);
-    EXPECT_EQ(0, SendMessageW(host, kPanelStateQuery, 4, 0)) << "the panel stayed open";
+    EXPECT_FALSE(BarIsOpen()) << "the panel stayed open";
 
     wchar_t title[32] = {};
     GetWindowTextW(frame, title, ARRAYSIZE(title));
@@ -174,7 +144,7 @@ TEST_F(OptionFrameTest, StartClosesTheSideBarPanelAndFillsTheScreenBelowTheTaskB
     }
     EXPECT_EQ(1u, VisiblePages(frame).size());
 
-    CloseAndExpectHostRestart(frame, IDOK, host);
+    CloseAndExpectHostRestart(IDOK, host);
 }
 
 TEST_F(OptionFrameTest, SecondStartEndsAndLeavesTheFirstWindowAlone)
@@ -182,15 +152,15 @@ TEST_F(OptionFrameTest, SecondStartEndsAndLeavesTheFirstWindowAlone)
     HWND frame = StartOption();
     ASSERT_NE(nullptr, frame);
 
-    DeviceProgram second(kOptionProgram, L"");
+    DeviceProgram second(kSettingsProgram);
     DWORD exitCode = 99;
     ASSERT_TRUE(second.WaitExit(kWait, &exitCode)) << "the second settings program kept running";
     EXPECT_EQ(0u, exitCode);
-    EXPECT_EQ(1, CountWindowsOf(kOptionClass));
+    EXPECT_EQ(1, CountWindows(kSettingsClass));
     EXPECT_TRUE(IsWindow(frame));
 
     // Cancel saves and starts the side bar as well, also when none ran.
-    CloseAndExpectHostRestart(frame, IDCANCEL, nullptr);
+    CloseAndExpectHostRestart(IDCANCEL, nullptr);
 }
 
 TEST_F(OptionFrameTest, PageCommandsShowOnePageAndMoveTheChecks)
@@ -229,26 +199,24 @@ TEST_F(OptionFrameTest, PageCommandsShowOnePageAndMoveTheChecks)
     EXPECT_NE(firstShown[0], shown[1]);
     EXPECT_EQ(firstShown[0], shown[2]);
 
-    CloseAndExpectHostRestart(frame, IDCANCEL, nullptr);
+    CloseAndExpectHostRestart(IDCANCEL, nullptr);
 }
 
 // The task bar's OK corner sends IDOK to the foreground program.
 TEST_F(OptionFrameTest, TaskBarOkCornerSavesAndClosesItAndRestartsTheSideBar)
 {
-    HWND host = StartHost();
+    HWND host = StartBar();
     ASSERT_NE(nullptr, host);
     HWND frame = StartOption();
     ASSERT_NE(nullptr, frame);
     EXPECT_TRUE(GetWindowLongW(frame, GWL_EXSTYLE) & WS_EX_CAPTIONOKBTN);
-    SetForegroundWindow(frame);
 
-    DeviceLogWatch log;
-    RunDevctl({L"tap", L"230", L"10"});
+    DeviceLog log;
     DWORD exitCode = 99;
-    ASSERT_TRUE(option_->WaitExit(kWait, &exitCode));
+    ASSERT_TRUE(settings_->CloseByOkCorner(kWait, &exitCode));
     EXPECT_EQ(0u, exitCode);
     EXPECT_FALSE(IsWindow(host));
-    EXPECT_NE(nullptr, WaitForWindowOf(kHostClass, kWait, host));
+    EXPECT_NE(nullptr, WaitForWindow(KETRA_CLASS, kWait, host));
     EXPECT_EQ(1, LaunchesOfHost(log));
 }
 

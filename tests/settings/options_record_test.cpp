@@ -4,21 +4,17 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "hardware_buttons.h"
+#include "ketra_testkit.h"
 #include "options_record.h"
 
 namespace {
 
 std::string ProgramLog()
 {
-    std::ifstream file("D:\\My Documents\\ZARQLOG.txt", std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return testkit::ReadBytes(L"D:\\My Documents\\ZARQLOG.txt");
 }
 
 }  // namespace

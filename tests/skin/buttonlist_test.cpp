@@ -2,11 +2,13 @@
 // shared image cache.
 #include <gtest/gtest.h>
 
-#include "pixel_surface.h"
-#include "skin_test_support.h"
 #include "skin_window_support.h"
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 const CRect kLeft(0, 0, 20, 20), kRight(20, 0, 40, 20);

@@ -72,3 +72,11 @@ std::string BuildCabinet(const std::vector<TestCabMember>& members, const TestCa
     PutDword(cab, kCabSizeField, static_cast<uint32_t>(cab.size()));
     return cab;
 }
+
+std::string Pattern(int seed, size_t size)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 31 + (i >> 8) + seed) & 0xFF);
+    return bytes;
+}

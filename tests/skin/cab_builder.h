@@ -25,6 +25,9 @@ struct TestCabLayout {
 
 std::string BuildCabinet(const std::vector<TestCabMember>& members, const TestCabLayout& layout = {});
 
+// The member contents of the generated fixtures (see make_fixtures.py).
+std::string Pattern(int seed, size_t size);
+
 // Offsets of the fields a test may break.
 enum : size_t {
     kCabSizeField = 8,

@@ -5,9 +5,12 @@
 #include "skinpackage.h"
 
 #include "cab_builder.h"
-#include "skin_test_support.h"
+
+#include "ketra_testkit.h"
 
 namespace {
+
+using namespace testkit;
 
 std::string Fixture(const wchar_t* name)
 {

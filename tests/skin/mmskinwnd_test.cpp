@@ -2,13 +2,15 @@
 // closing through the device's task bar.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "skin_test_support.h"
 #include "skin_window_support.h"
 
 #include <memory>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const CRect kMaxRect(20, 60, 80, 160), kTabRect(20, 60, 40, 80);
 
@@ -24,7 +26,7 @@ protected:
         ASSERT_TRUE(wnd_.LoadSkin(WriteBarSkin(dir_->Path(), skin).c_str()));
     }
     void SetUp() override { Load(true); }
-    CRect Placed() const { return CRect(ScreenRect(wnd_)); }
+    CRect Placed() const { return CRect(WindowRect(wnd_)); }
 
     // A press and release on "SLIDE" held for about ms; the time it really
     // took (100 ns units) is returned, for a loaded machine may sleep longer.
@@ -126,15 +128,12 @@ TEST_F(SlideWndTest, StylusTapsAndDragsOnSlide)
 {
     wnd_.SetSlide(0);
     const int x = kMaxRect.left + kSlideAt.x, y = kMaxRect.top + kSlideAt.y;
-    DevctlResult tap = RunDevctl({L"tap", std::to_wstring(x), std::to_wstring(y)});
-    ASSERT_EQ(0u, tap.exitCode) << tap.err;
+    ASSERT_TRUE(Tap(x, y));
     PumpUntil([&] { return !wnd_.IsMaxWin(); }, 2000);
     EXPECT_FALSE(wnd_.IsMaxWin());
 
     const int tx = kTabRect.left + kTabSlideAt.x, ty = kTabRect.top + kTabSlideAt.y;
-    DevctlResult drag = RunDevctl({L"drag", std::to_wstring(tx), std::to_wstring(ty), std::to_wstring(tx + 40),
-                                   std::to_wstring(ty + 50)});
-    ASSERT_EQ(0u, drag.exitCode) << drag.err;
+    ASSERT_TRUE(Drag(tx, ty, tx + 40, ty + 50));
     PumpUntil([&] { return Placed().left != kTabRect.left; }, 2000);
     EXPECT_EQ(CRect(60, 110, 80, 130), Placed());
     EXPECT_FALSE(wnd_.IsMaxWin());
@@ -148,12 +147,12 @@ TEST_F(SlideWndTest, WithAutoCloseATapRightOfColumn215OnTheTaskBarClosesTheBar)
     wnd_.SetHook(1);
     EXPECT_TRUE(wnd_.IsHooked());
 
-    ASSERT_EQ(0u, RunDevctl({L"tap", L"215", L"10"}).exitCode);
+    ASSERT_TRUE(Tap(215, 10));
     PumpMessages(300);
     EXPECT_EQ(0, wnd_.cornerTaps);
     EXPECT_TRUE(wnd_.IsMaxWin());
 
-    ASSERT_EQ(0u, RunDevctl({L"tap", L"216", L"10"}).exitCode);
+    ASSERT_TRUE(Tap(216, 10));
     PumpUntil([&] { return !wnd_.IsMaxWin(); }, 3000);
     EXPECT_EQ(1, wnd_.cornerTaps);
     EXPECT_FALSE(wnd_.IsMaxWin());
@@ -165,8 +164,8 @@ TEST_F(SlideWndTest, WithAutoCloseATapRightOfColumn215OnTheTaskBarClosesTheBar)
     // closes the bar too.
     wnd_.SendMessageW(WM_SKIN_MAXIMIZE);
     ASSERT_TRUE(wnd_.IsHooked());
-    DevctlResult sent = RunDevctl({L"send", L"HHTaskBar", L"1024", L"4", L"0"});
-    EXPECT_EQ(0u, sent.exitCode) << sent.err;
+    // From this thread, which answers the hook's message while it waits.
+    EXPECT_TRUE(SendMessageTimeoutW(FindWindowW(L"HHTaskBar", nullptr), 1024, 4, 0, SMTO_NORMAL, 5000, nullptr));
     PumpUntil([&] { return !wnd_.IsMaxWin(); }, 3000);
     EXPECT_EQ(2, wnd_.cornerTaps);
 

@@ -5,11 +5,14 @@
 #include "xmlaccess.h"
 
 #include "cab_builder.h"
-#include "skin_test_support.h"
 
 #include <set>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 std::set<std::wstring> Changed(const CSknExtract& extract)
 {

@@ -1,7 +1,5 @@
 #include "skin_window_support.h"
 
-#include "skin_test_support.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,56 +13,10 @@ public:
 const ::testing::Environment* const g_programInstance =
     ::testing::AddGlobalTestEnvironment(new ProgramInstance);
 
-void PutLe(std::string& bytes, size_t offset, uint32_t value, int size)
-{
-    for (int i = 0; i < size; ++i)
-        bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 LPARAM At(int x, int y)
 {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
-
-} // namespace
-
-std::string MakeBmp(int width, int height, const std::function<COLORREF(int, int)>& pixel)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    const size_t header = 54;
-    std::string bytes(header + static_cast<size_t>(stride) * height, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    PutLe(bytes, 2, static_cast<uint32_t>(bytes.size()), 4);
-    PutLe(bytes, 10, header, 4);
-    PutLe(bytes, 14, 40, 4);
-    PutLe(bytes, 18, width, 4);
-    PutLe(bytes, 22, height, 4);
-    PutLe(bytes, 26, 1, 2);
-    PutLe(bytes, 28, 24, 2);
-    for (int y = 0; y < height; ++y) {
-        size_t row = header + static_cast<size_t>(height - 1 - y) * stride;
-        for (int x = 0; x < width; ++x) {
-            COLORREF c = pixel(x, y);
-            bytes[row + x * 3 + 0] = static_cast<char>(GetBValue(c));
-            bytes[row + x * 3 + 1] = static_cast<char>(GetGValue(c));
-            bytes[row + x * 3 + 2] = static_cast<char>(GetRValue(c));
-        }
-    }
-    return bytes;
-}
-
-bool WriteBmp(const std::wstring& path, int width, int height, const std::function<COLORREF(int, int)>& pixel)
-{
-    return WriteBytes(path, MakeBmp(width, height, pixel));
-}
-
-bool WriteUtf8(const std::wstring& path, const std::wstring& text)
-{
-    return WriteBytes(path, ToUtf8(text));
-}
-
-namespace {
 
 COLORREF MaskColumn(int x)
 {
@@ -77,10 +29,10 @@ COLORREF MaskColumn(int x)
 
 std::wstring WriteBarSkin(const std::wstring& folder, const BarSkin& skin)
 {
-    WriteBmp(folder + L"\\back.bmp", 60, 60, [](int, int y) { return RowColour(y); });
-    WriteBmp(folder + L"\\mask.bmp", 60, 20, [](int x, int) { return MaskColumn(x); });
-    WriteBmp(folder + L"\\tab.bmp", 20, 20, [](int, int) { return kTabColour; });
-    WriteBmp(folder + L"\\tabmask.bmp", 20, 20, [](int x, int) { return MaskColumn(x < 10 ? 40 : 10); });
+    testkit::WriteBmp(folder + L"\\back.bmp", 60, 60, [](int, int y) { return RowColour(y); });
+    testkit::WriteBmp(folder + L"\\mask.bmp", 60, 20, [](int x, int) { return MaskColumn(x); });
+    testkit::WriteBmp(folder + L"\\tab.bmp", 20, 20, [](int, int) { return kTabColour; });
+    testkit::WriteBmp(folder + L"\\tabmask.bmp", 20, 20, [](int x, int) { return MaskColumn(x < 10 ? 40 : 10); });
     wchar_t main[2048];
     swprintf(main, 2048,
              L"<skin><window x='%d' y='%d' w='%d' h='%d'/><move x='0' y='26' w='240' h='294'/>"
@@ -103,7 +55,7 @@ std::wstring WriteBarSkin(const std::wstring& folder, const BarSkin& skin)
              L"</buttons></skin>",
              skin.left, skin.top);
     std::wstring path = folder + L"\\skin.xml";
-    WriteUtf8(path, std::wstring(L"<skins>") + main + (skin.minimised ? tab : L"") + L"</skins>");
+    testkit::WriteUtf8(path, std::wstring(L"<skins>") + main + (skin.minimised ? tab : L"") + L"</skins>");
     return path;
 }
 
@@ -120,21 +72,4 @@ void Drag(HWND wnd, int x, int y)
 void Release(HWND wnd, int x, int y)
 {
     SendMessageW(wnd, WM_LBUTTONUP, 0, At(x, y));
-}
-
-RECT ScreenRect(HWND wnd)
-{
-    RECT rect = {};
-    GetWindowRect(wnd, &rect);
-    return rect;
-}
-
-void ForceNextGesture(DWORD gesture)
-{
-    HKEY key;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\SimDevice", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExW(key, L"ForceGesture", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&gesture), sizeof(gesture));
-    RegCloseKey(key);
 }

@@ -1,22 +1,17 @@
-// Helpers of the skin window tests: pictures and skin files written into
-// scratch folders, skin windows that record their clicks, pixels read back
-// from what a window paints.
+// Helpers of the skin window tests: a test skin written into a scratch
+// folder, skin windows that record their clicks, stylus messages sent
+// straight to a window.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "mmskinwnd.h"
+#include "ketra_testkit.h"
 #include "skinwnd.h"
-
-// A 24-bit bottom-up bitmap file whose pixel (x, y) is pixel(x, y).
-std::string MakeBmp(int width, int height, const std::function<COLORREF(int, int)>& pixel);
-bool WriteBmp(const std::wstring& path, int width, int height, const std::function<COLORREF(int, int)>& pixel);
-bool WriteUtf8(const std::wstring& path, const std::wstring& text);
 
 // Colours that are exact in every picture the tests write.
 inline COLORREF RowColour(int y)
@@ -91,9 +86,3 @@ inline void PrintTo(const CRect& rect, std::ostream* out)
 void Press(HWND wnd, int x, int y);
 void Drag(HWND wnd, int x, int y);
 void Release(HWND wnd, int x, int y);
-
-// The window's rectangle on the screen.
-RECT ScreenRect(HWND wnd);
-
-// The device state value that makes the next gesture a hold (1) or a tap (2).
-void ForceNextGesture(DWORD gesture);

@@ -2,14 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "cab_builder.h"
-#include "pixel_surface.h"
-#include "skin_test_support.h"
 #include "skin_window_support.h"
 
 #include <memory>
 #include <thread>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 const COLORREF kUnpainted = RGB(1, 2, 3);
 
@@ -28,13 +30,6 @@ void Print(HWND wnd, PixelSurface& surface)
     SendMessageW(wnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.dc()), PRF_CLIENT);
 }
 
-std::string ReadLog()
-{
-    std::string bytes;
-    ReadBytes(L"\\My Documents\\ZARQLOG.txt", &bytes);
-    return bytes;
-}
-
 } // namespace
 
 TEST(SkinLoad, TheWindowTakesTheSkinsRectanglesButtonsAndControls)
@@ -48,7 +43,7 @@ TEST(SkinLoad, TheWindowTakesTheSkinsRectanglesButtonsAndControls)
                         L"<pushed x='7' y='8'/></button>";
     auto wnd = LoadedWindow(WriteBarSkin(dir.Path(), skin));
     ASSERT_TRUE(wnd);
-    RECT rect = ScreenRect(*wnd);
+    RECT rect = WindowRect(*wnd);
     EXPECT_EQ(CRect(20, 60, 80, 160), CRect(rect));
     EXPECT_EQ(CRect(0, 26, 240, 320), wnd->GetMovingRect());
     EXPECT_EQ(CRect(0, 20, 0, 10), wnd->GetSkinInfo()->GetFixedRange());
@@ -105,11 +100,11 @@ TEST(SkinLoad, AFileThatDoesNotParseIsRefusedWithALogLine)
     ASSERT_TRUE(wnd);
     std::wstring broken = dir / L"broken.xml";
     ASSERT_TRUE(WriteUtf8(broken, L"<skins><skin><window x='0'"));
-    size_t logBefore = ReadLog().size();
+    size_t logBefore = ReadBytes(L"\\My Documents\\ZARQLOG.txt").size();
 
     EXPECT_EQ(0, wnd->LoadSkin(broken.c_str()));
-    EXPECT_EQ(CRect(20, 60, 80, 160), CRect(ScreenRect(*wnd))) << "the window keeps its size";
-    std::string added = ReadLog().substr(logBefore);
+    EXPECT_EQ(CRect(20, 60, 80, 160), CRect(WindowRect(*wnd))) << "the window keeps its size";
+    std::string added = ReadBytes(L"\\My Documents\\ZARQLOG.txt").substr(logBefore);
     EXPECT_EQ("Couldn't open skin file [" + ToUtf8(broken) + "]\r\n", added);
 
     // A skin whose background cannot be loaded is not applied.
@@ -117,7 +112,7 @@ TEST(SkinLoad, AFileThatDoesNotParseIsRefusedWithALogLine)
     ASSERT_TRUE(WriteUtf8(noPicture, L"<skins><skin><window x='1' y='2' w='3' h='4'/>"
                                      L"<background>none.bmp</background></skin></skins>"));
     EXPECT_EQ(1, wnd->LoadSkin(noPicture.c_str()));
-    EXPECT_EQ(CRect(20, 60, 80, 160), CRect(ScreenRect(*wnd)));
+    EXPECT_EQ(CRect(20, 60, 80, 160), CRect(WindowRect(*wnd)));
 }
 
 TEST(SkinPaint, TheHeadAndFootBandsAreCopiedRowForRowAndTheMiddleStretches)
@@ -173,7 +168,7 @@ TEST(SkinPackage, APackageLoadsAndUnpackingAnotherOneThereShowsItsOwnPictures)
                                  L"<background>DEFAULT.BIN</background>"
                                  L"<buttons><pushed>PUSHED.BIN</pushed><mask>MASK.BIN</mask></buttons>"
                                  L"</skin></skins>");
-        std::string picture = MakeBmp(16, 16, [colour](int, int) { return colour; });
+        std::string picture = EncodePicture(PictureFormat::Bmp, 16, 16, Plain(colour));
         return BuildCabinet({{"skin.xml", xml}, {"default.bin", picture}, {"pushed.bin", picture},
                              {"mask.bin", picture}});
     };
@@ -184,7 +179,7 @@ TEST(SkinPackage, APackageLoadsAndUnpackingAnotherOneThereShowsItsOwnPictures)
     ASSERT_TRUE(blue.Create(nullptr, nullptr) && red.Create(nullptr, nullptr));
     ASSERT_EQ(1, blue.LoadSkinCAB((dir / L"blue.cab").c_str()));
     EXPECT_EQ(dir / L"SKIN\\SKIN.XML", blue.GetXMLPath());
-    EXPECT_EQ(CRect(30, 70, 46, 86), CRect(ScreenRect(blue)));
+    EXPECT_EQ(CRect(30, 70, 46, 86), CRect(WindowRect(blue)));
     ASSERT_EQ(1, red.LoadSkinCAB((dir / L"red.cab").c_str()));
 
     PixelSurface surface(16, 16, kUnpainted);

@@ -2,13 +2,15 @@
 // the built-in menus and commands.
 #include <gtest/gtest.h>
 
-#include "devctl_runner.h"
-#include "skin_test_support.h"
 #include "skin_window_support.h"
 
 #include <memory>
 
+#include "ketra_testkit.h"
+
 namespace {
+
+using namespace testkit;
 
 class SkinWndTest : public ::testing::Test {
 protected:
@@ -18,7 +20,7 @@ protected:
         ASSERT_TRUE(wnd_.Create(nullptr, nullptr, TRUE));
         ASSERT_TRUE(wnd_.LoadSkin(WriteBarSkin(dir_->Path()).c_str()));
     }
-    CRect Placed() const { return CRect(ScreenRect(wnd_)); }
+    CRect Placed() const { return CRect(WindowRect(wnd_)); }
 
     std::unique_ptr<ScratchFolder> dir_;
     TestSkinWnd wnd_;

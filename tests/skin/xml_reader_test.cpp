@@ -10,9 +10,12 @@
 
 #include "xmlaccess.h"
 
-#include "skin_test_support.h"
+#include "ketra_testkit.h"
+
 
 namespace {
+
+using namespace testkit;
 
 const wchar_t kSkins[] =
     L"<skins>"

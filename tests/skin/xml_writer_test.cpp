@@ -5,9 +5,12 @@
 
 #include "xmlaccess.h"
 
-#include "skin_test_support.h"
+#include "ketra_testkit.h"
+
 
 namespace {
+
+using namespace testkit;
 
 std::wstring Serialized(const CXmlWriter& writer, int formatted)
 {

@@ -15,6 +15,7 @@
 #include <ketra_host.h>
 
 #include "figures.h"
+#include "html_figures.h"
 
 namespace {
 
@@ -218,7 +219,12 @@ int wmain()
     PrintSlide(host.slide);
     PrintMemory(start, host);
 
+    HtmlFigures html = MeasureHtmlView(kRuns);
+    PrintTiming("6 HTML view: 360-row report, navigate to painted", html.navigate,
+                "the cell texts drawn with DrawText into the view", 3.0);
+    PrintTiming("7 HTML view: one screen scrolled and painted", html.scroll, "one BitBlt of the view", 2.0);
+
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
-                     host.objectsOk;
+                     host.objectsOk && html.navigate.ok && html.scroll.ok;
     return all ? 0 : 1;
 }

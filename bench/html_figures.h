@@ -1,0 +1,12 @@
+// The device HTML view's figures: a 360-row report page from navigation to
+// painted, and scrolling one screen of it.
+#pragma once
+
+#include "figures.h"
+
+struct HtmlFigures {
+    Timing navigate;  // DTM_NAVIGATE to painted / the cell texts drawn with DrawText
+    Timing scroll;    // one screen down, painted / one BitBlt of the view
+};
+
+HtmlFigures MeasureHtmlView(int runs);

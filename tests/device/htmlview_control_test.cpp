@@ -333,6 +333,59 @@ TEST_F(HtmlViewTest, ObjectBoxesHostRegisteredControlsWithTheirParameters)
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, key);
 }
 
+TEST_F(HtmlViewTest, AddressesResolveAgainstThePageShown)
+{
+    WritePage(L"first.htm", "<p>first</p>");
+    ViewHost host;
+    DeviceLog log;
+    host.Navigate(L"file:///My Documents/htmlview_test/first.htm");
+    ASSERT_FALSE(host.notifications.empty());
+    EXPECT_EQ(L"file://" + PagePath(L"first.htm"), host.notifications.back().second);
+    host.Navigate(L"sub/../missing.htm#part");
+    host.Navigate(L"file:\\My Documents\\two%20words.htm");
+    host.Navigate(L"mailto:someone@example.invalid");
+    EXPECT_TRUE(log.Contains(L"htmlview: not found \"" + PagePath(L"missing.htm") + L"\""));
+    EXPECT_TRUE(log.Contains(L"htmlview: not found \"\\My Documents\\two words.htm\""));
+    EXPECT_TRUE(log.Contains(L"htmlview: no network for \"mailto:someone@example.invalid\""));
+}
+
+TEST_F(HtmlViewTest, PicturesAreDecodedFromDeviceFilesAndMissingOnesFramed)
+{
+    CreateDirectoryW(kFolder, nullptr);
+    ASSERT_TRUE(WriteBmp(PagePath(L"red.bmp"), 2, 2, Plain(RGB(0xFF, 0, 0))));
+    WritePage(L"pictures.htm", "<body topmargin=0 leftmargin=0><img src=\"red.bmp\" width=40 height=20>"
+                               "<img src=\"none.gif\" width=30 height=20></body>");
+    ViewHost host;
+    host.Navigate(PagePath(L"pictures.htm"));
+    EXPECT_EQ(RGB(0xFF, 0, 0), host.Pixel(20, 10)) << "stretched to its box";
+    EXPECT_EQ(RGB(0x80, 0x80, 0x80), host.Pixel(40, 10)) << "the frame of the missing one";
+    EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), host.Pixel(55, 10));
+}
+
+TEST_F(HtmlViewTest, PlainTextPiecesShowAsWrittenAndOversizedPagesAreCut)
+{
+    ViewHost host;
+    SendMessageW(host.view(), DTM_CLEAR, 0, 0);
+    SendMessageW(host.view(), DTM_ADDTEXTW, TRUE, reinterpret_cast<LPARAM>(L"<b>one</b>"));
+    SendMessageW(host.view(), DTM_ENDOFSOURCE, 0, 0);
+    LRESULT oneLine = SendMessageW(host.view(), DTM_LAYOUTHEIGHT, 0, 0);
+    SendMessageW(host.view(), DTM_CLEAR, 0, 0);
+    SendMessageW(host.view(), DTM_ADDTEXTW, TRUE, reinterpret_cast<LPARAM>(L"<b>one</b>\r\ntwo"));
+    SendMessageW(host.view(), DTM_ENDOFSOURCE, 0, 0);
+    EXPECT_GT(SendMessageW(host.view(), DTM_LAYOUTHEIGHT, 0, 0), oneLine) << "line ends kept";
+
+    std::string big = "<p>start of a big page</p>";
+    big.reserve(5u << 20);
+    while (big.size() < (5u << 20))
+        big += "<p>" + std::string(1000, 'w') + " more words</p>";
+    WritePage(L"big.htm", big);
+    DeviceLog log;
+    host.Navigate(PagePath(L"big.htm"));
+    EXPECT_TRUE(log.HasLine(L"htmlview: page \"file://" + PagePath(L"big.htm") + L"\" cut: over 4 MB"));
+    EXPECT_GT(SendMessageW(host.view(), DTM_LAYOUTHEIGHT, 0, 0), 10000);
+    DeleteFileW(PagePath(L"big.htm").c_str());
+}
+
 TEST(HtmlViewSwitch, InitFailsWhenTheDeviceHasNoView)
 {
     DevStateSetDword(L"HtmlView", 0);

@@ -6,6 +6,12 @@
 
 #include "todaycmn.h"
 
+namespace {
+
+const wchar_t kHostRecordProperty[] = L"CorAppletHostRecord";
+
+}  // namespace
+
 CApplet* CApplet::Create(LPCWSTR className, const RECT& rect, HWND parent)
 {
     if (!CreateEx(0, className, L"", WS_CHILD, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
@@ -23,8 +29,13 @@ LRESULT CApplet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TODAYCUSTOM_QUERYREFRESHCACHE: {
         // Any program can send 1267; only the host in this process hands
         // over a record this process can use.
-        const bool fromOtherThread = (::InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
-        TODAYLISTITEM* item = fromOtherThread ? nullptr : reinterpret_cast<TODAYLISTITEM*>(wParam);
+        auto* given = reinterpret_cast<TODAYLISTITEM*>(wParam);
+        auto* known = static_cast<TODAYLISTITEM*>(::GetPropW(m_hWnd, kHostRecordProperty));
+        TODAYLISTITEM* item = nullptr;
+        if (known)
+            item = given == known ? given : nullptr;
+        else if (!(::InSendMessageEx(nullptr) & ISMEX_SEND))
+            item = given;
         return OnTodayQueryRefreshCache(item);
     }
     default:
@@ -40,6 +51,12 @@ int CApplet::OnTodayClearCache()
 int CApplet::OnTodayQueryRefreshCache(TODAYLISTITEM* /*item*/)
 {
     return 0;
+}
+
+void CApplet::RememberHostRecord(TODAYLISTITEM* item)
+{
+    if (m_hWnd)
+        ::SetPropW(m_hWnd, kHostRecordProperty, item);
 }
 
 LRESULT CApplet::DrawHostBackground(HDC dc, const RECT& rect)

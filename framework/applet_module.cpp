@@ -26,7 +26,10 @@ HWND CorAppletCreateItem(CApplet* applet, HINSTANCE module, LPCWSTR className, i
     CorInstanceScope scope(module);
     RECT rect = {0, 0, width, height};
     CApplet* created = applet->Create(className, rect, parent);
-    return created ? created->GetSafeHwnd() : nullptr;
+    if (!created)
+        return nullptr;
+    created->RememberHostRecord(item);
+    return created->GetSafeHwnd();
 }
 
 INT_PTR CALLBACK CorAppletDefaultOptions(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/)

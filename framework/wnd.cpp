@@ -1,6 +1,8 @@
 // CWnd: window creation, class registration, binding of the window to its
 // object, and the operations on the window handle that need more than one
 // call.
+#include <shellproto.h>
+
 #include "wndframe.h"
 
 CWnd::~CWnd()
@@ -80,10 +82,10 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD 
         return FALSE;
 
     // The device places a top-level window left to its default in the work
-    // area: the whole screen below the 26-pixel task bar (a menu bar then
-    // shortens it). The desktop would cascade it instead.
+    // area: the whole screen below the task bar (a menu bar then shortens
+    // it). The desktop would cascade it instead.
     if (!(cs.style & WS_CHILD) && cs.x == CW_USEDEFAULT) {
-        const int taskBarHeight = 26;
+        const int taskBarHeight = SHELL_TASKBAR_HEIGHT;
         cs.x = 0;
         cs.y = taskBarHeight;
         if (cs.cx == CW_USEDEFAULT)
@@ -151,7 +153,7 @@ BOOL CWnd::MoveWindow(int x, int y)
     return ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The top 26 pixels of the screen belong to the task bar.
+// The top of the screen belongs to the task bar.
 void CWnd::CenterWindow()
 {
     RECT rc;
@@ -160,7 +162,7 @@ void CWnd::CenterWindow()
     int width = rc.right - rc.left;
     int height = rc.bottom - rc.top;
     int x = ::GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2;
-    int y = (::GetSystemMetrics(SM_CYSCREEN) - 26) / 2 - height / 2;
+    int y = (::GetSystemMetrics(SM_CYSCREEN) - SHELL_TASKBAR_HEIGHT) / 2 - height / 2;
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 

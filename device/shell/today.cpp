@@ -119,14 +119,38 @@ void CopyBackground(HWND wnd, HDC dc, const RECT& rc, int x, int y)
     DeleteDC(mem);
 }
 
+// Whether the record lies in readable memory of this process.
+bool ReadableRecord(const TODAYDRAWWATERMARKINFO* info)
+{
+    MEMORY_BASIC_INFORMATION memory = {};
+    if (!info || !VirtualQuery(info, &memory, sizeof(memory)) || memory.State != MEM_COMMIT ||
+        (memory.Protect & (PAGE_NOACCESS | PAGE_GUARD)))
+        return false;
+    const BYTE* end = static_cast<const BYTE*>(memory.BaseAddress) + memory.RegionSize;
+    return reinterpret_cast<const BYTE*>(info + 1) <= end;
+}
+
 // TODAYM_DRAWWATERMARK: an item wants the background behind rc of its own
-// window drawn into its DC.
+// window drawn into its DC.  Items are windows of this thread: a record that
+// is not readable here, names no drawing context or names a window of
+// another thread is ignored, so no other program can make the screen read
+// or draw where it chooses (the thread's own test for another thread's
+// message cannot decide alone: it also answers "yes" for an item's request
+// made while the screen handles another program's message).  A record
+// without a window is taken from this thread only.
 LRESULT DrawWatermark(HWND wnd, const TODAYDRAWWATERMARKINFO* info)
 {
-    if (!info || !info->hdc)
+    if (!ReadableRecord(info))
+        return FALSE;
+    const DWORD type = GetObjectType(info->hdc);
+    if (type != OBJ_DC && type != OBJ_MEMDC)
+        return FALSE;
+    const bool ownWindow =
+        info->hwnd && IsWindow(info->hwnd) && GetWindowThreadProcessId(info->hwnd, nullptr) == GetCurrentThreadId();
+    if (!ownWindow && (info->hwnd || (InSendMessageEx(nullptr) & ISMEX_SEND)))
         return FALSE;
     POINT origin = {info->rc.left, info->rc.top};
-    if (info->hwnd && IsWindow(info->hwnd))
+    if (ownWindow)
         MapWindowPoints(info->hwnd, wnd, &origin, 1);
     CopyBackground(wnd, info->hdc, info->rc, origin.x, origin.y);
     return TRUE;

@@ -21,9 +21,12 @@ public:
     CApplet* Create(LPCWSTR className, const RECT& rect, HWND parent);
 
     // 1266 -> OnTodayClearCache (answer 0), 1267 -> OnTodayQueryRefreshCache
-    // (with the host's record only when sent from this window's own thread:
-    // another thread's or process's pointer is never handed on; null then).
+    // with the record only when it is the host's (the one RememberHostRecord
+    // was given; without one, a record sent from this window's own thread):
+    // another program's pointer is never handed on, the handler gets null.
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The record the host created this window with (export 240).
+    void RememberHostRecord(TODAYLISTITEM* item);
 
     // Virtual slots after CWnd's, in contract order.
     virtual int OnTodayClearCache();                                     // 20

@@ -178,7 +178,7 @@ public:
     BOOL Invalidate(BOOL erase = TRUE) { return ::InvalidateRect(m_hWnd, nullptr, erase); }
     BOOL InvalidateRect(const RECT* rect, BOOL erase = TRUE) { return ::InvalidateRect(m_hWnd, rect, erase); }
     BOOL ValidateRect(const RECT* rect) { return ::ValidateRect(m_hWnd, rect); }
-    void CenterWindow();  // centred on the screen below the 26-pixel task bar
+    void CenterWindow();  // centred on the screen below the task bar
     HWND CreateCommandBar(UINT menuBarId);  // the shell menu bar, or 0
 
     // Diagnostics: TRACE shows the text in a box captioned "TRACE" (it blocks);

@@ -24,6 +24,8 @@ public:
 
     // Sends query-refresh (1267); its answer.
     LRESULT QueryRefresh();
+    // Whether the applet's code is running on this thread (on the stack).
+    BOOL IsRunningOnThisThread() const { return m_library.IsRunningOnThisThread(); }
     // Export 243 of the applet; 0 when it has none.
     int CheckNotify();
 

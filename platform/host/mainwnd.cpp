@@ -9,7 +9,8 @@
 
 CKetraWnd::CKetraWnd()
     : m_pAppletCtrl(nullptr), m_pTextCtrl(nullptr), m_nBottomMargin(0), m_bSameTop(0), m_pApplet(nullptr),
-      m_szAppletName{}, m_szAppletPath{}, m_bForceReload(0), m_pAxList(nullptr), m_hMenu(nullptr), m_ptMenu(0, 0),
+      m_szAppletName{}, m_szAppletPath{}, m_bForceReload(0), m_szPendingApplet{},
+      m_bPendingReload(0), m_bPendingPosted(0), m_pAxList(nullptr), m_hMenu(nullptr), m_ptMenu(0, 0),
       m_nPendingHeight(-1), m_pBkImage(nullptr), m_bBkTried(0), m_colors{0xD8E9EC, 0xD4D4D4, 0x800000}
 {
 }
@@ -29,8 +30,7 @@ int CKetraWnd::Start(const CKetraSettings& settings, LPCWSTR commandLine)
     m_nPendingHeight = -1;
     SetTimer(kTimerPoll, kPollMs);
 
-    wchar_t skinPath[MAX_PATH];
-    if (!m_settings.FormatSkinPath(skinPath, MAX_PATH) || !LoadSkin(skinPath))
+    if (!LoadSkinOrDefault())
         return 0;
 
     if (m_settings.m_bAutoClose)
@@ -56,6 +56,21 @@ int CKetraWnd::Start(const CKetraSettings& settings, LPCWSTR commandLine)
     }
     ShowWindow();
     return 1;
+}
+
+// The chosen skin, or when it cannot be loaded (missing, broken, a path too
+// long) the "Default" skin, so that a bad skin never leaves the user without
+// a bar.  The setting itself is kept.  0 when Default fails too.
+int CKetraWnd::LoadSkinOrDefault()
+{
+    wchar_t skinPath[MAX_PATH];
+    if (m_settings.FormatSkinPath(skinPath, MAX_PATH) && LoadSkin(skinPath))
+        return 1;
+    if (_wcsicmp(m_settings.m_szSkin, kDefaultSkin) == 0)
+        return 0;
+    WriteLog(L"Skin [%ls] could not be loaded; trying the %ls skin", m_settings.m_szSkin, kDefaultSkin);
+    StringCchCopyW(m_settings.m_szSkin, CKetraSettings::kNameLength, kDefaultSkin);
+    return m_settings.FormatSkinPath(skinPath, MAX_PATH) && LoadSkin(skinPath);
 }
 
 // The last "applet" and "text" controls of the main skin.  A skin without
@@ -155,6 +170,11 @@ void CKetraWnd::GoHistory(const wchar_t* name)
 
 void CKetraWnd::OnTimer(UINT_PTR timerId)
 {
+    if (timerId == kTimerPendingShow) {
+        KillTimer(kTimerPendingShow);
+        CarryOutPendingShow();
+        return;
+    }
     if (timerId != kTimerPoll) {
         CMMSkinWnd::OnTimer(timerId);
         return;

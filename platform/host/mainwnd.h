@@ -21,9 +21,14 @@ public:
     enum {
         kTimerPoll = 1001,
         kPollMs = 4000,
+        kTimerPendingShow = 1002,  // retries a switch the applet asked for
+        kPendingRetryMs = 50,
         kMaxMenuApplets = 100,  // keeps 1200 + i below the commands 1301, 1302
         kVersion = 0x0001,      // 1.0: major in the low byte
     };
+    static constexpr wchar_t kDefaultSkin[] = L"Default";
+    // Posted to itself: carry out the applet switch asked for on its own thread.
+    static constexpr UINT kMsgShowPending = WM_APP + 0x130;
 
     CKetraWnd();
     ~CKetraWnd() override;
@@ -55,6 +60,7 @@ private:
     void SetAppletHeight(int height);
     void StartOptionProgram();
     // mainwnd.cpp
+    int LoadSkinOrDefault();
     void PlaceWindow(int x, int y);
     CRect GetAppletArea() const;
     // menus.cpp
@@ -69,6 +75,9 @@ private:
     // mainwnd_messages.cpp
     LRESULT OnHostMessage(UINT message, WPARAM wParam, LPARAM lParam, int* handled);
     LRESULT OnShowAppletMessage(WPARAM wParam, LPARAM lParam);
+    void CarryOutShowApplet(LPCWSTR name, int reload);
+    void CarryOutPendingShow();
+    void OnDrawBackgroundMessage(LPARAM lParam);
     LRESULT ForwardToApplet(UINT message, WPARAM wParam, LPARAM lParam);
     void OnShutdown();
 
@@ -81,6 +90,9 @@ private:
     wchar_t m_szAppletName[CKetraSettings::kNameLength];
     wchar_t m_szAppletPath[MAX_PATH];
     int m_bForceReload;
+    wchar_t m_szPendingApplet[CKetraSettings::kNameLength];  // a switch asked for on this thread
+    int m_bPendingReload;
+    int m_bPendingPosted;
     CAxRegList* m_pAxList;
     HMENU m_hMenu;
     CPoint m_ptMenu;

@@ -8,23 +8,40 @@
 
 namespace {
 
+const DWORD kReadable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE |
+                        PAGE_EXECUTE_WRITECOPY;
+
+// The end of the committed, readable memory that address lies in; null when
+// nothing there can be read.
+const BYTE* ReadableEnd(const void* address)
+{
+    MEMORY_BASIC_INFORMATION memory = {};
+    if (!address || !::VirtualQuery(address, &memory, sizeof(memory)) || memory.State != MEM_COMMIT ||
+        !(memory.Protect & kReadable) || (memory.Protect & PAGE_GUARD))
+        return nullptr;
+    return static_cast<const BYTE*>(memory.BaseAddress) + memory.RegionSize;
+}
+
 // Copies a name from an address of this process, reading no further than
 // the committed, readable memory it lies in.  0 when nothing can be read.
 int CopyLocalName(const wchar_t* source, wchar_t* out, size_t capacity)
 {
-    MEMORY_BASIC_INFORMATION memory = {};
-    if (!source || !::VirtualQuery(source, &memory, sizeof(memory)) || memory.State != MEM_COMMIT)
+    const BYTE* endByte = ReadableEnd(source);
+    if (!endByte)
         return 0;
-    const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
-                           PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-    if (!(memory.Protect & readable) || (memory.Protect & PAGE_GUARD))
-        return 0;
-    const wchar_t* end = reinterpret_cast<const wchar_t*>(static_cast<const BYTE*>(memory.BaseAddress) + memory.RegionSize);
+    const wchar_t* end = reinterpret_cast<const wchar_t*>(endByte);
     size_t i = 0;
     for (; i + 1 < capacity && source + i < end && source[i]; ++i)
         out[i] = source[i];
     out[i] = 0;
     return i > 0;
+}
+
+// A message sent from another thread (of this or another program) may carry
+// an address that means nothing here.
+bool SentFromAnotherThread()
+{
+    return (::InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
 }
 
 }  // namespace
@@ -33,25 +50,80 @@ int CopyLocalName(const wchar_t* source, wchar_t* out, size_t capacity)
 // sent from another thread (another process, or any thread that could pass
 // a foreign address) is handled as if it had no name, and the name comes
 // from the CurrentApplet setting, which such senders write first.
+//
+// A request made by the current applet's own code (as a contacts add-in
+// does) would free the applet's library under that code: such a switch is
+// carried out once the code has returned, from the message loop.  The
+// applet asking is seen on the stack, as the thread's test for another
+// thread's message also answers "yes" for a message sent on this thread
+// while it handles another thread's message.
 LRESULT CKetraWnd::OnShowAppletMessage(WPARAM wParam, LPARAM lParam)
 {
     wchar_t name[CKetraSettings::kNameLength] = {};
-    if (lParam) {
+    const bool appletRunning = m_pApplet && m_pApplet->IsRunningOnThisThread();
+    const bool localPointer = appletRunning || !SentFromAnotherThread();
+    if (!lParam && (!wParam || !localPointer ||
+                    !CopyLocalName(reinterpret_cast<const wchar_t*>(wParam), name, CKetraSettings::kNameLength)))
+        CKetraSettings::ReadCurrentApplet(name, CKetraSettings::kNameLength);
+    if (appletRunning) {
+        StringCchCopyW(m_szPendingApplet, CKetraSettings::kNameLength, name);
+        m_bPendingReload = lParam != 0;
+        if (!m_bPendingPosted)
+            m_bPendingPosted = PostMessageW(kMsgShowPending) ? 1 : 0;
+        return 1;
+    }
+    CarryOutShowApplet(name, lParam != 0);
+    return 1;
+}
+
+// The switch asked for by the applet's code, once that code has returned
+// (later still when the applet runs a loop of its own, a dialog or a menu).
+void CKetraWnd::CarryOutPendingShow()
+{
+    m_bPendingPosted = 0;
+    if (m_pApplet && m_pApplet->IsRunningOnThisThread()) {
+        SetTimer(kTimerPendingShow, kPendingRetryMs);
+        return;
+    }
+    CarryOutShowApplet(m_szPendingApplet, m_bPendingReload);
+}
+
+void CKetraWnd::CarryOutShowApplet(LPCWSTR requested, int reload)
+{
+    wchar_t name[CKetraSettings::kNameLength] = {};
+    if (reload) {
         if (m_pApplet && m_szAppletName[0])
             StringCchCopyW(name, CKetraSettings::kNameLength, m_szAppletName);
         else
             CKetraSettings::ReadCurrentApplet(name, CKetraSettings::kNameLength);
         m_bForceReload = 1;
         ShowApplet(name, 1);
-        return 1;
+        return;
     }
-    const int fromOtherThread = (::InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
-    if (!wParam || fromOtherThread ||
-        !CopyLocalName(reinterpret_cast<const wchar_t*>(wParam), name, CKetraSettings::kNameLength))
-        CKetraSettings::ReadCurrentApplet(name, CKetraSettings::kNameLength);
+    StringCchCopyW(name, CKetraSettings::kNameLength, requested);
     if (name[0])
         ShowApplet(name, 1);
-    return 1;
+}
+
+// 1125 from an applet: paint the background into the record it passes.  The
+// record must lie in readable memory of this process, name a drawing
+// context, and come from a window of this thread: another program's address
+// is not read beyond that, so it cannot make the bar read or draw where it
+// chooses.  A record without a window is taken from this thread only.
+void CKetraWnd::OnDrawBackgroundMessage(LPARAM lParam)
+{
+    const auto* info = reinterpret_cast<const TODAYDRAWWATERMARKINFO*>(lParam);
+    const BYTE* end = ReadableEnd(info);
+    if (!end || reinterpret_cast<const BYTE*>(info + 1) > end)
+        return;
+    const DWORD type = ::GetObjectType(info->hdc);
+    if (type != OBJ_DC && type != OBJ_MEMDC)
+        return;
+    const bool ownWindow = info->hwnd && ::IsWindow(info->hwnd) &&
+                           ::GetWindowThreadProcessId(info->hwnd, nullptr) == ::GetCurrentThreadId();
+    if (!ownWindow && (info->hwnd || SentFromAnotherThread()))
+        return;
+    DrawAppletBackground(info);
 }
 
 LRESULT CKetraWnd::ForwardToApplet(UINT message, WPARAM wParam, LPARAM lParam)
@@ -138,8 +210,11 @@ LRESULT CKetraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KETRA_COLOR:
         return m_colors[wParam < 3 ? wParam : 0];
     case WM_KETRA_APPLETSHOWN:  // from an applet: paint the background
-        DrawAppletBackground(reinterpret_cast<const TODAYDRAWWATERMARKINFO*>(lParam));
+        OnDrawBackgroundMessage(lParam);
         break;
+    case kMsgShowPending:
+        CarryOutPendingShow();
+        return 0;
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_KETRA_RELAY:
@@ -185,6 +260,7 @@ void CKetraWnd::OnShutdown()
 {
     if (m_hWnd && ::IsWindow(m_hWnd)) {
         KillTimer(kTimerPoll);
+        KillTimer(kTimerPendingShow);
         CRect window = GetWindowRect();
         CKetraSettings::WritePosition(window.left, window.top);
     }

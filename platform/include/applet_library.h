@@ -49,6 +49,11 @@ public:
     // Sends the item window clear-cache (1266), destroys it and frees the library.
     void Unload();
 
+    // Whether code of the library is running on the calling thread (one of
+    // the thread's stack frames returns into it): the library must not be
+    // freed until that code has returned.
+    BOOL IsRunningOnThisThread() const;
+
     BOOL IsLoaded() const { return m_hLib != nullptr; }
     HMODULE GetModule() const { return m_hLib; }
     LPCWSTR GetPath() const { return m_szPath; }

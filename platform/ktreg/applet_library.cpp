@@ -14,6 +14,17 @@ void* FindExport(HMODULE library, int ordinal)
     return reinterpret_cast<void*>(::GetProcAddress(library, MAKEINTRESOURCEA(ordinal)));
 }
 
+// The bytes the module's image takes in memory.
+SIZE_T ImageSize(HMODULE module)
+{
+    const auto* base = reinterpret_cast<const BYTE*>(module);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    if (dos->e_magic != IMAGE_DOS_SIGNATURE)
+        return 0;
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    return nt->Signature == IMAGE_NT_SIGNATURE ? nt->OptionalHeader.SizeOfImage : 0;
+}
+
 }  // namespace
 
 CAppletLibrary::CAppletLibrary()
@@ -93,6 +104,27 @@ BOOL CAppletLibrary::RunOptionsDialog(HWND owner)
     CorInstanceScope keepInstance;
     return ::DialogBoxParamW(m_hLib, MAKEINTRESOURCEW(IDD_TODAY_CUSTOM), owner, m_pfnOptions,
                              reinterpret_cast<LPARAM>(&m_item)) != -1;
+}
+
+BOOL CAppletLibrary::IsRunningOnThisThread() const
+{
+    if (!m_hLib)
+        return FALSE;
+    const auto* begin = reinterpret_cast<const BYTE*>(m_hLib);
+    const BYTE* end = begin + ImageSize(m_hLib);
+    const ULONG kBatch = 62;  // the most one call returns
+    void* frames[kBatch];
+    for (ULONG skip = 0; skip < 16 * kBatch; skip += kBatch) {
+        const USHORT count = ::RtlCaptureStackBackTrace(skip, kBatch, frames, nullptr);
+        for (USHORT i = 0; i < count; ++i) {
+            const auto* address = static_cast<const BYTE*>(frames[i]);
+            if (address >= begin && address < end)
+                return TRUE;
+        }
+        if (count < kBatch)
+            break;
+    }
+    return FALSE;
 }
 
 void CAppletLibrary::Unload()

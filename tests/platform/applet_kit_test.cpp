@@ -261,4 +261,38 @@ TEST_F(AppletKitTest, QueryRefreshHandsOnTheRecordOnlyFromTheWindowsOwnThread)
     applet.DestroyWindow();
 }
 
+// The kit's applets know the record their host created them with: only
+// that one is written, whoever sends 1267 and from wherever.
+TEST_F(AppletKitTest, AKitAppletWritesOnlyItsHostsRecord)
+{
+    WriteDword(kProbeKey, L"Height", 33);
+    CAppletLibrary library;
+    ASSERT_TRUE(library.Load(L"Probe.dll"));
+    HWND window = library.CreateItemWindow(host_);
+    ASSERT_NE(nullptr, window);
+    TODAYLISTITEM stranger = {};
+    EXPECT_EQ(0, SendMessageW(window, WM_TODAYCUSTOM_QUERYREFRESHCACHE, (WPARAM)&stranger, 0));
+    EXPECT_EQ(0u, stranger.cyp) << "a record that is not the host's was written";
+
+    struct Request {
+        HWND window;
+        TODAYLISTITEM* item;
+        DWORD_PTR answer;
+    } request = {window, library.GetItem(), 99};
+    HANDLE sender = CreateThread(
+        nullptr, 0,
+        [](LPVOID parameter) -> DWORD {
+            Request* r = static_cast<Request*>(parameter);
+            SendMessageTimeoutW(r->window, WM_TODAYCUSTOM_QUERYREFRESHCACHE, (WPARAM)r->item, 0, SMTO_NORMAL, 5000,
+                                &r->answer);
+            return 0;
+        },
+        &request, 0, nullptr);
+    ASSERT_NE(nullptr, sender);
+    ASSERT_TRUE(PumpUntil([&] { return WaitForSingleObject(sender, 0) == WAIT_OBJECT_0; }, 5000));
+    CloseHandle(sender);
+    EXPECT_EQ(1u, request.answer) << "the host's own record, sent from another thread, was refused";
+    EXPECT_EQ(33u, library.GetItem()->cyp);
+}
+
 }  // namespace

@@ -11,8 +11,10 @@
 // The options dialog records the Today list-item record it was given under
 // the same key: OptionsName, OptionsDLL and OptionsItem (the other fields).
 // Message kMsgRequest (WM_APP + 1) to the probe window makes it send its
-// parent 1031 (set height, lParam = height) or 1125 (draw background, into
-// a surface of the window's size) as wParam says; the answer is returned.
+// parent 1031 (set height, lParam = height), 1125 (draw background, into
+// a surface of the window's size) or 1030 (show "ProbeNarrow", the name in
+// a buffer of its own; "probe: switch returned <answer>" is logged after
+// the parent answered) as wParam says; the answer is returned.
 #include <windows.h>
 
 #include <stdio.h>
@@ -90,6 +92,8 @@ public:
                 return RequestHeight((int)lParam);
             if (wParam == TODAYM_DRAWWATERMARK)
                 return DrawBackgroundRequest();
+            if (wParam == WM_KETRA_SHOWAPPLET)
+                return AskForAnotherApplet();
             return 0;
         }
         return CApplet::OnMessage(message, wParam, lParam);
@@ -105,6 +109,16 @@ public:
     }
 
 private:
+    // Runs on in this library after the parent answered, as an applet that
+    // asks for another applet from its own code does.
+    LRESULT AskForAnotherApplet()
+    {
+        wchar_t name[] = L"ProbeNarrow";
+        LRESULT answer = ::SendMessageW(::GetParent(m_hWnd), WM_KETRA_SHOWAPPLET, (WPARAM)name, 0);
+        DevLog(L"probe", L"switch returned %lld", (long long)answer);
+        return answer;
+    }
+
     LRESULT DrawBackgroundRequest()
     {
         RECT client;

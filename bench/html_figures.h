@@ -6,7 +6,7 @@
 
 struct HtmlFigures {
     Timing navigate;  // DTM_NAVIGATE to painted / the cell texts drawn with DrawText
-    Timing scroll;    // one screen down, painted / one BitBlt of the view
+    Timing scroll;    // one screen down, painted / a window of its size repainted with one BitBlt
 };
 
 HtmlFigures MeasureHtmlView(int runs);

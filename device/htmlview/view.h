@@ -8,6 +8,7 @@
 
 #include "html_page.h"
 #include "view_objects.h"
+#include "view_tiles.h"
 
 // Where an address leads.
 struct Destination {
@@ -58,6 +59,7 @@ private:
     // ---- drawing and scrolling (view_window.cpp) ----
     void Relayout();
     void Paint();
+    void DrawAhead();
     int ViewHeight() const;
     int MaxScroll() const;
     void ScrollTo(int y);
@@ -81,7 +83,7 @@ private:
     bool dragging_ = false;
     POINT pressAt_ = {};
     int pressScroll_ = 0;
-    HBITMAP buffer_ = nullptr;   // off-screen copy of the view for flicker-free painting
-    SIZE bufferSize_ = {};
+    PageTiles tiles_;              // the page drawn in bands, for painting and scrolling
+    bool drawingAhead_ = false;    // a kDrawAhead message is on its way
     EmbeddedObjects objects_;
 };

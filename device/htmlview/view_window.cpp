@@ -1,4 +1,4 @@
-// The view's window: painting through an off-screen buffer, laying out at
+// The view's window: painting from the page drawn in bands, laying out at
 // the window's width, the scroll bar, stylus drags and taps, and keys.
 #include <algorithm>
 
@@ -9,6 +9,9 @@ namespace {
 
 const int kLineStep = 16;   // pixels an arrow key scrolls
 const int kDragSlop = 4;    // a press that moves less is a tap
+// Posted to itself after painting: the bands next to the view are drawn
+// while nothing else waits.
+const UINT kDrawAhead = WM_USER + 200;
 
 }  // namespace
 
@@ -22,8 +25,6 @@ HtmlView::HtmlView(HWND hwnd) : hwnd_(hwnd)
 HtmlView::~HtmlView()
 {
     objects_.Clear();
-    if (buffer_)
-        DeleteObject(buffer_);
 }
 
 int HtmlView::ViewHeight() const
@@ -55,6 +56,7 @@ void HtmlView::Relayout()
     }
     scrollY_ = std::min(scrollY_, MaxScroll());
     objects_.Place(hwnd_, page_, scrollY_);
+    tiles_.Clear();
     UpdateScrollBar();
 }
 
@@ -77,9 +79,11 @@ void HtmlView::ScrollTo(int y)
     y = std::max(0, std::min(y, MaxScroll()));
     if (y == scrollY_)
         return;
-    int dy = scrollY_ - y;
     scrollY_ = y;
-    ScrollWindowEx(hwnd_, 0, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_SCROLLCHILDREN);
+    // The view is drawn again from the bands kept, which costs about as
+    // much as moving its pixels; the controls in object boxes move along.
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    objects_.Place(hwnd_, page_, scrollY_);
     UpdateScrollBar();
 }
 
@@ -89,22 +93,21 @@ void HtmlView::Paint()
         EndOfSource();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    if (!buffer_ || bufferSize_.cx < client.right || bufferSize_.cy < client.bottom) {
-        if (buffer_)
-            DeleteObject(buffer_);
-        bufferSize_ = {std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)};
-        buffer_ = CreateCompatibleBitmap(dc, bufferSize_.cx, bufferSize_.cy);
-    }
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, buffer_);
-    page_.Paint(memory, scrollY_, ps.rcPaint);
-    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top,
-           memory, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    tiles_.Draw(dc, ps.rcPaint, scrollY_, page_);
     EndPaint(hwnd_, &ps);
+    if (!drawingAhead_)
+        drawingAhead_ = PostMessageW(hwnd_, kDrawAhead, 0, 0) != FALSE;
+}
+
+// One band at a time, so that input in between is answered at once.
+void HtmlView::DrawAhead()
+{
+    drawingAhead_ = false;
+    HDC dc = GetDC(hwnd_);
+    bool more = tiles_.DrawAhead(dc, scrollY_, scrollY_ + ViewHeight(), page_);
+    ReleaseDC(hwnd_, dc);
+    if (more)
+        drawingAhead_ = PostMessageW(hwnd_, kDrawAhead, 0, 0) != FALSE;
 }
 
 void HtmlView::OnButtonDown(int x, int y)
@@ -212,6 +215,9 @@ LRESULT HtmlView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case kDrawAhead:
+        DrawAhead();
+        return 0;
     case WM_PAINT:
         Paint();
         return 0;

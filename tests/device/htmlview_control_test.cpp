@@ -255,6 +255,8 @@ TEST_F(HtmlViewTest, TallPagesScrollByKeysDragAndAnchors)
     EXPECT_EQ(pageHeight - (kViewArea.bottom - kViewArea.top), host.ScrollPosition()) << "as far as the page goes";
     host.Navigate(L"#");
     EXPECT_EQ(0, host.ScrollPosition());
+    host.Settle();
+    EXPECT_TRUE(host.Pixels() == top) << "back at the top, from the bands drawn before";
 
     // The page lays out again at a new size, and the scroll bar goes when
     // everything fits.

@@ -75,14 +75,6 @@ private:
 
 const RECT kFullScreen = {0, 26, 240, 320};
 
-::testing::AssertionResult RectIs(const RECT& rc, int left, int top, int right, int bottom)
-{
-    if (rc.left == left && rc.top == top && rc.right == right && rc.bottom == bottom)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << rc.left << "," << rc.top << ")-(" << rc.right << ","
-                                         << rc.bottom << ")";
-}
-
 /* --- Tap and hold -------------------------------------------------------- */
 
 class Gesture : public ::testing::Test {
@@ -222,8 +214,8 @@ TEST(MenuBar, IsAStripAtTheBottomOwnedByItsWindowWhichMakesRoomForIt)
     EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(owner.hwnd, GetWindow(bar, GW_OWNER));
     EXPECT_TRUE(IsWindowVisible(bar));
-    EXPECT_TRUE(RectIs(WindowRect(bar), 0, 294, 240, 320));
-    EXPECT_TRUE(RectIs(WindowRect(owner.hwnd), 0, 26, 240, 294));
+    EXPECT_EQ((RECT{0, 294, 240, 320}), WindowRect(bar));
+    EXPECT_EQ((RECT{0, 26, 240, 294}), WindowRect(owner.hwnd));
     EXPECT_EQ(bar, SHFindMenuBar(owner.hwnd));
     EXPECT_EQ(2, SendMessageW(bar, TB_BUTTONCOUNT, 0, 0));
 
@@ -351,7 +343,7 @@ TEST(InitDialog, FullScreenBelowTheTaskBarWithTheOkButtonAndThePanelDown)
     HWND dlg = CreateTestDialog();
     ASSERT_TRUE(dlg);
     ASSERT_TRUE(InitFullScreen(dlg));
-    EXPECT_TRUE(RectIs(WindowRect(dlg), 0, 26, 240, 320));
+    EXPECT_EQ((RECT{0, 26, 240, 320}), WindowRect(dlg));
     EXPECT_EQ(WS_EX_CAPTIONOKBTN, (DWORD)GetWindowLongPtrW(dlg, GWL_EXSTYLE) & WS_EX_CAPTIONOKBTN);
     EXPECT_FALSE(GetWindowLongPtrW(dlg, GWL_STYLE) & WS_CAPTION);  // the task bar shows the title
     EXPECT_EQ(0u, DevStateGetDword(L"SipUp", 1));
@@ -369,7 +361,7 @@ TEST(InitDialog, MenuBarTakesItsStripWhicheverComesFirst)
     ASSERT_TRUE(barFirst);
     ASSERT_TRUE(CreateBar(barFirst, 107));
     ASSERT_TRUE(InitFullScreen(barFirst));
-    EXPECT_TRUE(RectIs(WindowRect(barFirst), 0, 26, 240, 294));
+    EXPECT_EQ((RECT{0, 26, 240, 294}), WindowRect(barFirst));
     DestroyWindow(barFirst);
 
     HWND dialogFirst = CreateTestDialog();
@@ -377,7 +369,7 @@ TEST(InitDialog, MenuBarTakesItsStripWhicheverComesFirst)
     ShowWindow(dialogFirst, SW_SHOW);
     ASSERT_TRUE(InitFullScreen(dialogFirst));
     ASSERT_TRUE(CreateBar(dialogFirst, 107));
-    EXPECT_TRUE(RectIs(WindowRect(dialogFirst), 0, 26, 240, 294));
+    EXPECT_EQ((RECT{0, 26, 240, 294}), WindowRect(dialogFirst));
     DestroyWindow(dialogFirst);
 }
 

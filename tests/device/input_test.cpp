@@ -38,12 +38,6 @@ protected:
     TestWindow window_{L"DevctlInputWindow", kTarget, RGB(0x40, 0x40, 0x40)};
 };
 
-void ExpectPoint(POINT want, POINT got)
-{
-    EXPECT_EQ(want.x, got.x);
-    EXPECT_EQ(want.y, got.y);
-}
-
 } // namespace
 
 TEST_F(StylusInput, TapLandsOnTheExactPixel)
@@ -60,8 +54,8 @@ TEST_F(StylusInput, TapLandsOnTheExactPixel)
         auto ups = window_.Messages(WM_LBUTTONUP);
         ASSERT_EQ(1u, downs.size()) << "tap at " << c.screen.x << "," << c.screen.y;
         ASSERT_EQ(1u, ups.size());
-        ExpectPoint(c.client, ClientPoint(downs[0]));
-        ExpectPoint(c.client, ClientPoint(ups[0]));
+        EXPECT_EQ(c.client, ClientPoint(downs[0]));
+        EXPECT_EQ(c.client, ClientPoint(ups[0]));
     }
 }
 
@@ -72,7 +66,7 @@ TEST_F(StylusInput, HoldKeepsTheStylusDown)
     auto ups = window_.Messages(WM_LBUTTONUP);
     ASSERT_EQ(1u, downs.size());
     ASSERT_EQ(1u, ups.size());
-    ExpectPoint({40, 30}, ClientPoint(downs[0]));
+    EXPECT_EQ((POINT{40, 30}), ClientPoint(downs[0]));
     EXPECT_GE(ups[0].time - downs[0].time, 350);
 }
 
@@ -83,8 +77,8 @@ TEST_F(StylusInput, DragMovesInStepsWithTheStylusDown)
     auto ups = window_.Messages(WM_LBUTTONUP);
     ASSERT_EQ(1u, downs.size());
     ASSERT_EQ(1u, ups.size());
-    ExpectPoint({10, 10}, ClientPoint(downs[0]));
-    ExpectPoint({110, 90}, ClientPoint(ups[0]));
+    EXPECT_EQ((POINT{10, 10}), ClientPoint(downs[0]));
+    EXPECT_EQ((POINT{110, 90}), ClientPoint(ups[0]));
     size_t pressedMoves = 0;
     for (const RecordedMessage& m : window_.Messages(WM_MOUSEMOVE))
         if (m.wParam & MK_LBUTTON)

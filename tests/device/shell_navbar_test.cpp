@@ -48,12 +48,6 @@ std::vector<COLORREF> TitlePixels()
     return pixels;
 }
 
-void BringToFront(HWND wnd)
-{
-    SetForegroundWindow(wnd);
-    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == wnd; }, 3000));
-}
-
 bool TaskBarVisible()
 {
     return IsWindowVisible(TaskBar()) != 0;
@@ -64,7 +58,7 @@ bool TaskBarVisible()
 TEST(NavBarTitle, ShowsTheTextSetForTheWindowInFront)
 {
     TestWindow app(L"ShellNavTitleApp", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Window Text");
-    BringToFront(app.hwnd());
+    ASSERT_TRUE(BringToFront(app.hwnd()));
     PumpMessages(600);
     std::vector<COLORREF> windowText = TitlePixels();
 
@@ -84,13 +78,13 @@ TEST(FullScreen, TheTaskBarHidesOnlyWhileItsWindowIsInFront)
 {
     TestWindow other(L"ShellOtherApp", kAppRect, RGB(0xC0, 0xC0, 0xC0), L"Other App");
     TestWindow game(L"ShellFullScreenApp", {0, 0, 240, 320}, RGB(0x20, 0x20, 0x20), L"Full Screen App");
-    BringToFront(game.hwnd());
+    ASSERT_TRUE(BringToFront(game.hwnd()));
     ASSERT_EQ(1, SetFullScreen(game.hwnd(), SHFS_HIDETASKBAR));
     EXPECT_TRUE(PumpUntil([] { return !TaskBarVisible(); }, 3000)) << "the task bar stayed";
 
-    BringToFront(other.hwnd());
+    ASSERT_TRUE(BringToFront(other.hwnd()));
     EXPECT_TRUE(PumpUntil([] { return TaskBarVisible(); }, 3000)) << "another window in front, the bar stays hidden";
-    BringToFront(game.hwnd());
+    ASSERT_TRUE(BringToFront(game.hwnd()));
     EXPECT_TRUE(PumpUntil([] { return !TaskBarVisible(); }, 3000));
 
     // Both bits of a pair count as "show".
@@ -106,7 +100,7 @@ TEST(FullScreen, TheTaskBarHidesOnlyWhileItsWindowIsInFront)
 TEST(FullScreen, TheStartIconHides)
 {
     TestWindow app(L"ShellNoStartApp", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"No Start Icon");
-    BringToFront(app.hwnd());
+    ASSERT_TRUE(BringToFront(app.hwnd()));
     PumpMessages(600);
     std::vector<COLORREF> withFlag = ScreenRow(9, 4, 20);
 

@@ -23,13 +23,6 @@ bool GotIdOk(const TestWindow& w)
     return false;
 }
 
-void BringToFront(HWND wnd)
-{
-    SetForegroundWindow(wnd);
-    PumpUntil([&] { return GetForegroundWindow() == wnd; }, 3000);
-    ASSERT_EQ(wnd, GetForegroundWindow());
-}
-
 // Position of wnd in the z-order of the top-level windows (0 = top).
 int ZIndex(HWND wnd)
 {
@@ -46,7 +39,7 @@ TEST(TaskBarCorner, SendsOkToAWindowWithTheOkButton)
 {
     TestWindow dialog(L"ShellOkWindow", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Ok Window");
     SetWindowLongPtrW(dialog.hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(dialog.hwnd(), GWL_EXSTYLE) | kCaptionOkButton);
-    BringToFront(dialog.hwnd());
+    ASSERT_TRUE(BringToFront(dialog.hwnd()));
     dialog.ClearMessages();
 
     ASSERT_TRUE(Tap(230, 10));
@@ -58,7 +51,7 @@ TEST(TaskBarCorner, SendsOkToAWindowWithTheOkButton)
 TEST(TaskBarCorner, MinimisesAPlainWindowToTheTodayScreen)
 {
     TestWindow app(L"ShellPlainWindow", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Plain Window");
-    BringToFront(app.hwnd());
+    ASSERT_TRUE(BringToFront(app.hwnd()));
     app.ClearMessages();
 
     ASSERT_TRUE(Tap(230, 10));
@@ -74,7 +67,7 @@ TEST(TaskBarCorner, MinimisingBringsTheNextApplicationUp)
 {
     TestWindow first(L"ShellFirstApp", kAppRect, RGB(0xC0, 0xC0, 0xC0), L"First App");
     TestWindow second(L"ShellSecondApp", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Second App");
-    BringToFront(second.hwnd());
+    ASSERT_TRUE(BringToFront(second.hwnd()));
 
     ASSERT_TRUE(Tap(230, 10));
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first.hwnd(); }, 5000));
@@ -202,7 +195,7 @@ TEST_F(TaskBarHooks, AHandledCornerTapSkipsTheTaskBarsOwnHandling)
 {
     TestWindow dialog(L"ShellHookOkWindow", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Hook Ok Window");
     SetWindowLongPtrW(dialog.hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(dialog.hwnd(), GWL_EXSTYLE) | kCaptionOkButton);
-    BringToFront(dialog.hwnd());
+    ASSERT_TRUE(BringToFront(dialog.hwnd()));
     HookSubscriber after(SHELL_HOOK_AFTER);
     HookSubscriber hook;
     hook.Answer(1);

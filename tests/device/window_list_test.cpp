@@ -88,14 +88,6 @@ int IndexOf(const std::vector<ListedWindow>& windows, const wchar_t* className)
     return -1;
 }
 
-void ExpectRect(const RECT& want, const RECT& got)
-{
-    EXPECT_EQ(want.left, got.left);
-    EXPECT_EQ(want.top, got.top);
-    EXPECT_EQ(want.right, got.right);
-    EXPECT_EQ(want.bottom, got.bottom);
-}
-
 } // namespace
 
 TEST(ShellWindows, TaskBarAndTodayScreenCoverTheScreen)
@@ -105,7 +97,7 @@ TEST(ShellWindows, TaskBarAndTodayScreenCoverTheScreen)
     int bar = IndexOf(windows, L"HHTaskBar");
     ASSERT_GE(bar, 0) << "no task bar listed";
     EXPECT_TRUE(windows[bar].visible);
-    ExpectRect({0, 0, 240, 26}, windows[bar].rect);
+    EXPECT_EQ((RECT{0, 0, 240, 26}), windows[bar].rect);
     HWND barWindow = FindWindowW(L"HHTaskBar", nullptr);
     EXPECT_EQ((unsigned)(UINT_PTR)barWindow, windows[bar].handle);
     EXPECT_EQ((unsigned)GetWindowLongW(barWindow, GWL_STYLE), windows[bar].style);
@@ -115,7 +107,7 @@ TEST(ShellWindows, TaskBarAndTodayScreenCoverTheScreen)
     ASSERT_GE(today, 0) << "no Today screen listed";
     EXPECT_TRUE(windows[today].visible);
     EXPECT_EQ(L"Desktop", windows[today].title);
-    ExpectRect({0, 26, 240, 320}, windows[today].rect);
+    EXPECT_EQ((RECT{0, 26, 240, 320}), windows[today].rect);
 }
 
 TEST(ShellWindows, ListingRunsFromTheTopOfTheZOrderAndKeepsTitlesIntact)
@@ -132,7 +124,7 @@ TEST(ShellWindows, ListingRunsFromTheTopOfTheZOrderAndKeepsTitlesIntact)
     ASSERT_GE(today, 0);
     EXPECT_LT(mine, today) << "a top-most window must be listed before the Today screen";
     EXPECT_EQ(title, windows[mine].title);
-    ExpectRect({30, 60, 130, 110}, windows[mine].rect);
+    EXPECT_EQ((RECT{30, 60, 130, 110}), windows[mine].rect);
     EXPECT_EQ((unsigned)(UINT_PTR)window.hwnd(), windows[mine].handle);
     EXPECT_EQ((unsigned)WS_EX_TOPMOST, windows[mine].exStyle & WS_EX_TOPMOST);
 

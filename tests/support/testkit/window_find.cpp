@@ -110,6 +110,12 @@ std::wstring TextOf(HWND window)
     }
 }
 
+bool BringToFront(HWND window)
+{
+    SetForegroundWindow(window);
+    return PumpUntil([&] { return GetForegroundWindow() == window; }, 3000);
+}
+
 HWND TaskBar()
 {
     return FindWindowW(L"HHTaskBar", nullptr);

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ inline int Height(const RECT& r) { return r.bottom - r.top; }
 std::wstring ClassOf(HWND window);
 std::wstring TextOf(HWND window);
 
+// Makes the window the foreground window and waits until it is.
+bool BringToFront(HWND window);
+
 // The device shell's task bar and Today screen.
 HWND TaskBar();
 HWND TodayScreen();
@@ -39,3 +43,18 @@ void BroadcastSettingChange(WPARAM what);
 std::vector<std::wstring> DescribeWindows();
 
 }  // namespace testkit
+
+// Rectangles and points compared and printed whole in checks:
+//     EXPECT_EQ((RECT{0, 26, 240, 320}), testkit::WindowRect(window));
+inline bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline bool operator!=(const RECT& a, const RECT& b) { return !(a == b); }
+inline void PrintTo(const RECT& r, std::ostream* out)
+{
+    *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+inline bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
+inline bool operator!=(const POINT& a, const POINT& b) { return !(a == b); }
+inline void PrintTo(const POINT& p, std::ostream* out) { *out << "(" << p.x << ", " << p.y << ")"; }

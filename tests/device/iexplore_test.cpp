@@ -95,6 +95,10 @@ TEST(Iexplore, ShowsTheHelpPageFormattedAndOneBrowserTakesEveryStart)
     PostMessageW(window, WM_COMMAND, 40003, 0);
     EXPECT_TRUE(PumpUntil([&] { return ChildText(window, L"EDIT") == L"file://" + std::wstring(kHelpPage); }, kWait));
 
+    // View > Refresh reads the page again.
+    PostMessageW(window, WM_COMMAND, 40002, 0);
+    EXPECT_TRUE(log.WaitFor(L"htmlview: navigate \"file://" + std::wstring(kHelpPage) + L"\" flags 0x1020", kWait));
+
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(browser.WaitExit(kWait));
 }

@@ -14,6 +14,7 @@
 #include <axreg.h>
 #include <ketra_host.h>
 
+#include "evaluator_figures.h"
 #include "figures.h"
 #include "html_figures.h"
 
@@ -24,6 +25,7 @@ const wchar_t kOptionsKey[] = L"SOFTWARE\\ZARQ\\KETRA\\OPTIONS";
 const int kRuns = 15;           // repetitions of the quick figures
 const int kStartRuns = 7;       // program starts, each of the bar and the baseline
 const int kObjectSwitches = 1000;
+const int kExpressions = 1000;  // the expression calculator's fixed set
 
 std::wstring OwnFolder()
 {
@@ -97,6 +99,7 @@ bool Prepare(BenchPlaces* places)
     places->aboutPosition = PositionOf(list, L"About");
     places->appletAPosition = PositionOf(list, L"BenchA");
     places->appletBPosition = PositionOf(list, L"BenchB");
+    places->converterPosition = PositionOf(list, L"Unit Converter");
     if (places->aboutPosition < 0 || places->appletAPosition < 0 || places->appletBPosition < 0) {
         std::fprintf(stderr, "ketrabench: About or the benchmark applets are not in the applet list\n");
         return false;
@@ -128,6 +131,19 @@ void PrintTiming(const char* what, const Timing& timing, const char* baseline, d
     const double ratio = Ratio(timing.measuredMs, timing.baselineMs);
     std::printf("%s: %.2f ms; %s: %.2f ms; %.2fx (goal <= %gx: %s)\n", what, timing.measuredMs, baseline,
                 timing.baselineMs, ratio, goal, Verdict(ratio <= goal));
+}
+
+void PrintEvaluator(const EvaluatorFigures& figures)
+{
+    if (!figures.ok) {
+        std::printf("7 expression evaluations: not measured\n");
+        return;
+    }
+    const double ratio = Ratio(figures.baselinePerSecond, figures.perSecond);
+    std::printf("7 expression evaluations over %d expressions: %.0f per second; plain recursive descent: %.0f per "
+                "second; %.2fx (goal <= 3x: %s); %d valued differently\n",
+                figures.expressions, figures.perSecond, figures.baselinePerSecond, ratio, Verdict(ratio <= 3.0),
+                figures.disagreements);
 }
 
 void PrintSlide(const Timing& slide)
@@ -207,6 +223,12 @@ int wmain()
         host.repaint.ok = false;
         host.repaint.problem = "the empty program did not come up";
     }
+    // The converter's switch is compared with the trivial applet's in the bar.
+    host.converterSwitch.baselineMs = host.switching.measuredMs;
+    if (host.converterSwitch.ok && !host.switching.ok) {
+        host.converterSwitch.ok = false;
+        host.converterSwitch.problem = "the trivial applet's switch was not measured";
+    }
     if (!start.start.ok) {
         host.switching.ok = host.repaint.ok = false;
         host.switching.problem = host.repaint.problem = "no baseline without the bar's place";
@@ -218,6 +240,9 @@ int wmain()
     PrintTiming("3 full bar repaint", host.repaint, "one BitBlt of the same area", 3.0);
     PrintSlide(host.slide);
     PrintMemory(start, host);
+    PrintTiming("6 switch to the unit converter (menu command to applet painted, bar open)", host.converterSwitch,
+                "trivial applet's switch", 3.0);
+    PrintEvaluator(MeasureEvaluator(kExpressions, kRuns));
 
     HtmlFigures html = MeasureHtmlView(kRuns);
     PrintTiming("6 HTML view: 360-row report, navigate to painted", html.navigate,

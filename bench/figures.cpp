@@ -106,6 +106,36 @@ void MeasureSwitching(HWND bar, const BenchPlaces& places, int runs, HostFigures
     out->switching.measuredMs = Median(times);
 }
 
+// Switches from a trivial applet to the unit converter: its library, skin,
+// boxes and remembered conversions.
+void MeasureConverterSwitch(HWND bar, const BenchPlaces& places, int runs, HostFigures* out)
+{
+    if (places.converterPosition < 0) {
+        out->converterSwitch.problem = "the unit converter is not installed";
+        return;
+    }
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (!SwitchTo(bar, places.appletBPosition))
+            break;
+        const double start = NowMs();
+        if (!SwitchTo(bar, places.converterPosition))
+            break;
+        times.push_back(NowMs() - start);
+        HWND converter = FindWindowExW(bar, nullptr, L"Unitra", nullptr);
+        if (!converter || !IsWindowVisible(converter)) {
+            out->converterSwitch.problem = "the unit converter was not shown after a switch";
+            return;
+        }
+    }
+    if (times.size() != static_cast<size_t>(runs)) {
+        out->converterSwitch.problem = "the bar did not answer a menu command";
+        return;
+    }
+    out->converterSwitch.ok = true;
+    out->converterSwitch.measuredMs = Median(times);
+}
+
 void MeasureRepaint(HWND bar, int runs, HostFigures* out)
 {
     std::vector<double> times;
@@ -256,6 +286,7 @@ HostFigures MeasureHost(const BenchPlaces& places, int runs, int objectSwitches)
     SwitchTo(host.window, places.appletBPosition);
     SwitchTo(host.window, places.appletAPosition);
     MeasureSwitching(host.window, places, runs, &out);
+    MeasureConverterSwitch(host.window, places, runs, &out);
 
     if (SwitchTo(host.window, places.aboutPosition))
         MeasureRepaint(host.window, runs, &out);

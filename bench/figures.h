@@ -15,6 +15,7 @@ struct BenchPlaces {
     int aboutPosition = -1;       // positions in the applet list (menu command 1200 + position)
     int appletAPosition = -1;
     int appletBPosition = -1;
+    int converterPosition = -1;   // the unit converter; -1 when it is not installed
 };
 
 // A median time and the median time of its baseline.
@@ -35,6 +36,7 @@ struct StartFigures {
 
 struct HostFigures {
     Timing switching;        // menu command to the new applet painted
+    Timing converterSwitch;  // the same to the unit converter (baseline: switching)
     Timing repaint;          // full bar repaint (baseline filled in later)
     Timing slide;            // open or close, against the nominal animation
     bool objectsOk = false;

@@ -28,6 +28,23 @@ void CNumWnd::OnCreate()
     ::SendMessageW(::GetParent(m_hWnd), WM_KETRA_CONTROL, KETRA_CONTROL_FOCUS_ON, 0);
 }
 
+// The side bar paints its whole area, its applet's boxes included, and
+// has the applet repainted but not the boxes inside it: each box under the
+// area being painted is asked to paint itself again.
+void CNumWnd::OnPaint()
+{
+    RECT update = {};
+    ::GetUpdateRect(m_hWnd, &update, FALSE);
+    CSkinWnd::OnPaint();
+    for (HWND box = ::GetWindow(m_hWnd, GW_CHILD); box; box = ::GetWindow(box, GW_HWNDNEXT)) {
+        RECT area, overlap;
+        ::GetWindowRect(box, &area);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
+        if (::IntersectRect(&overlap, &area, &update))
+            ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+}
+
 // Only "NUM" and one digit name a digit key: "NUM" alone or "NUMBER" are
 // other buttons.
 wchar_t CNumWnd::KeypadChar(const wchar_t* name)

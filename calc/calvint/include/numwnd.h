@@ -28,6 +28,8 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTW* cs) override;
     // May be activated; tells the host to let it take the focus.
     void OnCreate() override;
+    // The skin, and the boxes again where the side bar painted over them.
+    void OnPaint() override;
     int OnClicked(CButton* button, CPoint point) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -1,9 +1,17 @@
 #include "ctlpnl.h"
 
+#include "clock_page.h"
 #include "cpl_pages.h"
 #include "page_window.h"
 
 #include <strsafe.h>
+
+namespace {
+
+const wchar_t kClockLibrary[] = L"cplmain.cpl";
+const int kClockPage = 16;
+
+} // namespace
 
 int ShowBuiltInPage(HINSTANCE instance, const CplRequest& request)
 {
@@ -15,6 +23,9 @@ int ShowBuiltInPage(HINSTANCE instance, const CplRequest& request)
         StringCchPrintfW(title, ARRAYSIZE(title), L"Settings: %ls", page->name);
     else
         StringCchPrintfW(title, ARRAYSIZE(title), L"Control Panel page %d", request.page);
+    // The clock page works: it shows the device's clock and sets its zone.
+    if (page && _wcsicmp(page->library, kClockLibrary) == 0 && page->page == kClockPage)
+        return RunClockPage(instance, title);
     wchar_t body[160];
     StringCchPrintfW(body, ARRAYSIZE(body), L"%ls, page %d, tab %d.", file.c_str(), request.page, request.tab);
 

@@ -5,6 +5,8 @@
 // (WM_COPYDATA, shellproto.h) and may hook its taps (taskbar_hooks.cpp).
 #include "shell.h"
 
+#include "devclock.h"
+
 #include <stdio.h>
 #include <string.h>
 #include <strsafe.h>
@@ -128,7 +130,7 @@ BarView CurrentView()
     view.okButton = view.app && (GetWindowLongPtrW(view.app, GWL_EXSTYLE) & kCaptionOkButton);
     view.startIcon = !GetFullScreenState(GetForegroundWindow()).startIconHidden;
     SYSTEMTIME now;
-    GetLocalTime(&now);
+    DevClockLocal(&now);
     view.minute = now.wHour * 60 + now.wMinute;
     view.icons = NotifyIconsVersion();
     return view;

@@ -3,6 +3,8 @@
 // below them the Today items (today_items.cpp).
 #include "shell.h"
 
+#include "devclock.h"
+
 #include <stdio.h>
 #include <todaycmn.h>
 
@@ -181,8 +183,11 @@ void PaintToday(HWND wnd, HDC dc)
     GetClientRect(wnd, &rc);
     CopyBackground(wnd, dc, rc, 0, 0);
 
+    // The device's own date, not the host's.
+    SYSTEMTIME today;
+    DevClockLocal(&today);
     wchar_t date[80] = L"";
-    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, date, 80);
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &today, nullptr, date, 80);
     DrawCalendarIcon(dc, 6, 4);
     DrawRow(dc, 0, date, true);
 

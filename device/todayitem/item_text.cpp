@@ -1,5 +1,7 @@
 #include "ownerdate_private.h"
 
+#include "devclock.h"
+
 #include <vector>
 
 namespace {
@@ -34,8 +36,11 @@ std::wstring ReadOwnerName()
 
 std::wstring TodayLongDate()
 {
+    // The device's own date, not the host's.
+    SYSTEMTIME today;
+    DevClockLocal(&today);
     wchar_t date[80];
-    if (GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, date, ARRAYSIZE(date)) <= 0)
+    if (GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &today, nullptr, date, ARRAYSIZE(date)) <= 0)
         return std::wstring();
     return date;
 }

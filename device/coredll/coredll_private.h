@@ -19,6 +19,7 @@
 //   StorageCards                             MULTI_SZ, or SZ with ';' between
 //                                                   names: root folders that are cards
 //   StorageCardFreeKB, StorageCardTotalKB    DWORD  space reported for every card
+//   StorageCards\<card>: FreeKB, TotalKB    DWORD  space of that card (subkey)
 #pragma once
 #include <windows.h>
 

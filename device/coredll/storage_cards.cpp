@@ -103,7 +103,7 @@ bool PatternIsInDeviceRoot(const wchar_t* pattern)
     return !root.empty() && _wcsicmp(folder.c_str(), root.c_str()) == 0;
 }
 
-bool PathIsOnStorageCard(const wchar_t* path)
+bool StorageCardOfPath(const wchar_t* path, std::wstring* card)
 {
     if (!path)
         return false;
@@ -112,22 +112,50 @@ bool PathIsOnStorageCard(const wchar_t* path)
     if (!StartsWithNoCase(full, root))
         return false;
     std::wstring rest = full.substr(root.size());
-    std::wstring card = rest.substr(0, rest.find(L'\\'));
-    if (card.empty() || !IsStorageCard(StorageCardNames(), card.c_str()))
+    std::wstring name = rest.substr(0, rest.find(L'\\'));
+    if (name.empty() || !IsStorageCard(StorageCardNames(), name.c_str()))
         return false;
-    DWORD attributes = GetFileAttributesW((root + card).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    DWORD attributes = GetFileAttributesW((root + name).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    if (card)
+        *card = name;
+    return true;
+}
+
+bool PathIsOnStorageCard(const wchar_t* path)
+{
+    return StorageCardOfPath(path, nullptr);
+}
+
+void StorageCardSpace(const std::wstring& card, DWORD* freeKB, DWORD* totalKB)
+{
+    *totalKB = DevStateGetDword(L"StorageCardTotalKB", kDefaultCardTotalKB);
+    *freeKB = DevStateGetDword(L"StorageCardFreeKB", kDefaultCardFreeKB);
+    // A card of its own: HKLM "Software\SimDevice\StorageCards\<card>".
+    std::wstring key = std::wstring(DEVICE_STATE_KEY) + L"\\StorageCards\\" + card;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"TotalKB", RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+        ERROR_SUCCESS)
+        *totalKB = value;
+    size = sizeof(value);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"FreeKB", RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+        ERROR_SUCCESS)
+        *freeKB = value;
+    if (*freeKB > *totalKB)
+        *freeKB = *totalKB;
 }
 
 extern "C" BOOL WINAPI CoreGetDiskFreeSpaceExW(LPCWSTR lpDirectoryName, PULARGE_INTEGER lpFreeBytesAvailableToCaller,
                                                PULARGE_INTEGER lpTotalNumberOfBytes,
                                                PULARGE_INTEGER lpTotalNumberOfFreeBytes)
 {
-    if (PathIsOnStorageCard(lpDirectoryName)) {
-        DWORD totalKB = DevStateGetDword(L"StorageCardTotalKB", kDefaultCardTotalKB);
-        DWORD freeKB = DevStateGetDword(L"StorageCardFreeKB", kDefaultCardFreeKB);
-        if (freeKB > totalKB)
-            freeKB = totalKB;
+    std::wstring card;
+    if (StorageCardOfPath(lpDirectoryName, &card)) {
+        DWORD totalKB = 0;
+        DWORD freeKB = 0;
+        StorageCardSpace(card, &freeKB, &totalKB);
         if (lpFreeBytesAvailableToCaller)
             lpFreeBytesAvailableToCaller->QuadPart = KilobytesToBytes(freeKB);
         if (lpTotalNumberOfBytes)

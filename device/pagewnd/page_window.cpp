@@ -92,16 +92,17 @@ LRESULT CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-bool RegisterPageClass(HINSTANCE instance)
+bool RegisterPageClass(HINSTANCE instance, const wchar_t* className, UINT iconId)
 {
     WNDCLASSW wc = {};
-    if (GetClassInfoW(instance, kPageClass, &wc))
+    if (GetClassInfoW(instance, className, &wc))
         return true;
     wc.lpfnWndProc = PageProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
+    wc.hIcon = iconId ? LoadIconW(instance, MAKEINTRESOURCEW(iconId)) : nullptr;
     wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszClassName = kPageClass;
+    wc.lpszClassName = className;
     return RegisterClassW(&wc) != 0;
 }
 
@@ -121,13 +122,14 @@ RECT PageArea()
 
 HWND CreatePageWindow(HINSTANCE instance, const PageWindowArgs& args)
 {
-    if (!RegisterPageClass(instance))
+    const wchar_t* className = args.className && *args.className ? args.className : kPageClass;
+    if (!RegisterPageClass(instance, className, args.iconId))
         return nullptr;
     PageCreate create = {new PageText{args.heading ? args.heading : L"", args.body ? args.body : L""}, false};
     RECT area = PageArea();
-    HWND hwnd = CreateWindowExW(kExCaptionOkButton, kPageClass, args.title ? args.title : L"", WS_POPUP | WS_VISIBLE,
-                                area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr,
-                                nullptr, instance, &create);
+    HWND hwnd = CreateWindowExW(args.okButton ? kExCaptionOkButton : 0, className, args.title ? args.title : L"",
+                                WS_POPUP | WS_VISIBLE, area.left, area.top, area.right - area.left,
+                                area.bottom - area.top, nullptr, nullptr, instance, &create);
     if (!create.adopted)
         delete create.text;
     if (!hwnd)

@@ -1,9 +1,10 @@
 // A plain full-screen page of the device: a heading, a rule under it and a
-// few lines of text, with the navigation bar's OK button closing it.
+// few lines of text, with the navigation bar's OK button closing it, or for
+// an application its "X" (the task bar minimises it; WM_CLOSE ends it).
 //
 // The small device programs (control-panel pages, backlight, clock, power,
-// the browser stand-in) each show one such page and run until it is closed
-// or their process is killed.
+// the browser stand-in, the applications of the Start menu) each show one
+// such page and run until it is closed or their process is killed.
 #pragma once
 #include <windows.h>
 
@@ -11,6 +12,9 @@ struct PageWindowArgs {
     const wchar_t* title = L"";    // window title (the task bar shows it)
     const wchar_t* heading = L"";  // bold line at the top of the page
     const wchar_t* body = L"";     // wrapped text under the rule
+    const wchar_t* className = nullptr;  // window class; null for the plain page's
+    bool okButton = true;          // false: the task bar shows "X" for it
+    UINT iconId = 0;               // the class's icon resource in the program, 0 for none
 };
 
 // Creates and shows a page over the work area below the task bar.  Returns

@@ -79,6 +79,10 @@ void SplitDeviceCommand(const wchar_t* command, wchar_t* file, int cchFile, wcha
 // "\Windows\StartUp" once, at boot.
 void RunStartUpFolder();
 
+// Keeps the visible topmost windows drawn on top after the window order
+// changed (topmost_windows.cpp); called on every refresh of the task bar.
+void KeepTopmostWindowsOnTop();
+
 // Today screen (today.cpp).
 BOOL RegisterTodayClass(HINSTANCE instance);
 HWND CreateTodayScreen(HINSTANCE instance);

@@ -190,6 +190,7 @@ void Refresh(HWND wnd)
     ForgetDeadNavBarWindows();
     ForgetDeadNotifyIcons();
     ApplyFullScreen(wnd);
+    KeepTopmostWindowsOnTop();
     if (!(CurrentView() == g_shown))
         InvalidateRect(wnd, nullptr, FALSE);
 }

@@ -9,6 +9,7 @@ namespace {
 const WORD kBitmapSignature = 0x4D42;  // "BM"
 const int kFileHeaderBytes = 14;
 const int kInfoHeaderBytes = 40;
+const DWORD kOpaqueAlpha = 0x40;
 
 void PutWord(std::vector<BYTE>* bytes, size_t at, WORD value)
 {
@@ -43,6 +44,55 @@ int NearestIndex(COLORREF colour, const std::vector<COLORREF>& palette, size_t u
         }
     }
     return best;
+}
+
+// Copies a 16 x 16 icon into its cell of a top-down 32-bit surface with no
+// blending: pixels at least a quarter opaque keep their colour, the others stay
+// the transparent colour (blended edges would show as a fringe of it).
+// False when the icon is not 16 x 16 or its bitmaps cannot be read.
+bool CopyIconCell(DWORD* surface, int surfaceWidth, int x, int y, HICON icon)
+{
+    const int size = CLaunchList::kIconSize;
+    ICONINFO info = {};
+    if (!::GetIconInfo(icon, &info))
+        return false;
+    bool copied = false;
+    BITMAP colourBitmap = {};
+    if (info.hbmColor && ::GetObjectW(info.hbmColor, sizeof(colourBitmap), &colourBitmap) &&
+        colourBitmap.bmWidth == size && colourBitmap.bmHeight == size) {
+        BITMAPINFO request = {};
+        request.bmiHeader.biSize = sizeof(request.bmiHeader);
+        request.bmiHeader.biWidth = size;
+        request.bmiHeader.biHeight = -size;
+        request.bmiHeader.biPlanes = 1;
+        request.bmiHeader.biBitCount = 32;
+        request.bmiHeader.biCompression = BI_RGB;
+        DWORD colours[16 * 16] = {};
+        DWORD mask[16 * 16] = {};
+        HDC screen = ::GetDC(nullptr);
+        const bool read = ::GetDIBits(screen, info.hbmColor, 0, size, colours, &request, DIB_RGB_COLORS) == size &&
+                          ::GetDIBits(screen, info.hbmMask, 0, size, mask, &request, DIB_RGB_COLORS) == size;
+        ::ReleaseDC(nullptr, screen);
+        if (read) {
+            bool hasAlpha = false;
+            for (DWORD pixel : colours)
+                hasAlpha = hasAlpha || (pixel >> 24) != 0;
+            for (int row = 0; row < size; ++row) {
+                for (int column = 0; column < size; ++column) {
+                    const DWORD pixel = colours[row * size + column];
+                    const bool opaque = hasAlpha ? (pixel >> 24) >= kOpaqueAlpha : (mask[row * size + column] & 0xFFFFFF) == 0;
+                    if (opaque)
+                        surface[(y + row) * surfaceWidth + x + column] = pixel & 0xFFFFFF;
+                }
+            }
+            copied = true;
+        }
+    }
+    if (info.hbmColor)
+        ::DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        ::DeleteObject(info.hbmMask);
+    return copied;
 }
 
 }  // namespace
@@ -160,15 +210,19 @@ BOOL CLaunchList::WriteIconCache(LPCWSTR path) const
     HBRUSH background = ::CreateSolidBrush(kTransparent);
     ::FillRect(memory, &whole, background);
     ::DeleteObject(background);
+    ::GdiFlush();
     for (int i = 0; i < GetCount() && i < kCachedEntries; ++i) {
         HICON icon = CFileInfo::GetFileIcon(GetPath(i));
         if (!icon)
             continue;
-        ::DrawIconEx(memory, (i % kColumns) * kIconSize, (i / kColumns) * kIconSize, icon, kIconSize, kIconSize, 0,
-                     nullptr, DI_NORMAL);
+        const int x = (i % kColumns) * kIconSize;
+        const int y = (i / kColumns) * kIconSize;
+        if (!CopyIconCell(static_cast<DWORD*>(bits), kCacheSide, x, y, icon)) {
+            ::DrawIconEx(memory, x, y, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+            ::GdiFlush();
+        }
         ::DestroyIcon(icon);
     }
-    ::GdiFlush();
 
     std::vector<COLORREF> pixels(static_cast<size_t>(kCacheSide) * kCacheSide);
     const DWORD* source = static_cast<const DWORD*>(bits);

@@ -1,18 +1,7 @@
 // Drawing the launch list's grid: the cached icons, or the programs' own.
 #include "launch_list.h"
 
-namespace {
-
-void DrawProgramIcon(HDC dc, int x, int y, LPCWSTR path)
-{
-    HICON icon = CFileInfo::GetFileIcon(path);
-    if (!icon)
-        return;
-    ::DrawIconEx(dc, x, y, icon, CLaunchList::kIconSize, CLaunchList::kIconSize, 0, nullptr, DI_NORMAL);
-    ::DestroyIcon(icon);
-}
-
-}  // namespace
+#include <pack_look.h>
 
 BOOL CLaunchList::LoadIconCache(HDC reference, LPCWSTR path)
 {
@@ -55,7 +44,7 @@ void CLaunchList::DrawEntry(CDC* dc, int index) const
         const RECT dest = {x, y, x + kIconSize - 1, y + kIconSize - 1};
         m_pIconCache->Draw(*dc, dest, source, kTransparent);
     } else {
-        DrawProgramIcon(*dc, x, y, path);
+        PackLook::DrawProgramIcon(*dc, x, y, path);
     }
 }
 

@@ -49,7 +49,10 @@ int ParseLaunchText(const BYTE* data, size_t size, const std::function<void(cons
     for (size_t i = 0; i < count; ++i)
         text[i] = static_cast<wchar_t>(data[2 * i] | (data[2 * i + 1] << 8));
 
-    size_t at = count > 0 && text[0] == kByteOrderMark ? 1 : 0;
+    // Byte-order marks (an editor may add one to a file that had one).
+    size_t at = 0;
+    while (at < count && text[at] == kByteOrderMark)
+        ++at;
     int taken = 0;
     while (at < count) {
         size_t end = at;
@@ -61,10 +64,11 @@ int ParseLaunchText(const BYTE* data, size_t size, const std::function<void(cons
         if (begin < end && text[begin] == L'<')
             break;
         const size_t length = end - begin;
-        bool holdsNul = false;
-        for (size_t i = begin; i < end && !holdsNul; ++i)
-            holdsNul = text[i] == L'\0';
-        if (length > 0 && length <= CLaunchEntry::kMaxPathChars && !holdsNul) {
+        // No path holds a control character (a NUL, a second line feed).
+        bool holdsControl = false;
+        for (size_t i = begin; i < end && !holdsControl; ++i)
+            holdsControl = text[i] < L' ';
+        if (length > 0 && length <= CLaunchEntry::kMaxPathChars && !holdsControl) {
             std::wstring piece(&text[begin], length);
             take(piece.c_str(), length);
             ++taken;

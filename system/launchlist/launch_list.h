@@ -39,7 +39,8 @@ public:
 // Calls take(path, length) for each entry of a launch file's bytes, in
 // order.  Pieces are split at carriage returns; a line feed after a carriage
 // return and a leading byte-order mark are tolerated; empty pieces, pieces
-// holding a NUL and pieces longer than kMaxPathChars are skipped; a piece
+// holding a control character (a NUL, another line feed) and pieces longer
+// than kMaxPathChars are skipped; a piece
 // that begins with "<" ends the list, as does the end of the data (a trailing
 // odd byte is ignored).  Returns the number of pieces taken.
 int ParseLaunchText(const BYTE* data, size_t size, const std::function<void(const wchar_t*, size_t)>& take);

@@ -1,47 +1,29 @@
 // The launch list in the test's own process: the launch file's exact bytes
 // both ways, the default import's order and filters, the grid, the two
 // arrange modes and the icon cache file.
-#include <gtest/gtest.h>
-#include <windows.h>
-
 #include <string>
 #include <vector>
 
+#include "ketra_testkit.h"
 #include "launch_list.h"
+
+using namespace testkit;
 
 namespace {
 
-std::vector<BYTE> Utf16Bytes(const std::wstring& text)
+std::string Utf16Bytes(const std::wstring& text)
 {
-    std::vector<BYTE> bytes;
+    std::string bytes;
     for (wchar_t c : text) {
-        bytes.push_back(static_cast<BYTE>(c & 0xFF));
-        bytes.push_back(static_cast<BYTE>(c >> 8));
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
     }
     return bytes;
 }
 
-std::vector<BYTE> ReadBytes(const std::wstring& path)
+std::string AsText(const std::vector<BYTE>& bytes)
 {
-    std::vector<BYTE> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    if (!bytes.empty() && !ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, nullptr))
-        bytes.clear();
-    CloseHandle(file);
-    return bytes;
-}
-
-void WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
-    CloseHandle(file);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<std::wstring> Entries(const CLaunchList& list)
@@ -52,57 +34,19 @@ std::vector<std::wstring> Entries(const CLaunchList& list)
     return entries;
 }
 
-std::vector<std::wstring> Parse(const std::vector<BYTE>& bytes)
+std::vector<std::wstring> Parse(const std::string& bytes)
 {
     std::vector<std::wstring> pieces;
-    ParseLaunchText(bytes.data(), bytes.size(), [&](const wchar_t* piece, size_t) { pieces.push_back(piece); });
+    ParseLaunchText(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size(),
+                    [&](const wchar_t* piece, size_t) { pieces.push_back(piece); });
     return pieces;
 }
 
-// A scratch folder of the device, removed with what it holds.
-class ScratchFolder {
-public:
-    ScratchFolder() : m_path(L"\\Temp\\launchlist" + std::to_wstring(GetCurrentProcessId()))
-    {
-        Remove(m_path);
-        CreateDirectoryW(L"\\Temp", nullptr);
-        CreateDirectoryW(m_path.c_str(), nullptr);
-    }
-    ~ScratchFolder() { Remove(m_path); }
-
-    std::wstring Path(const std::wstring& name) const { return m_path + L"\\" + name; }
-    void Folder(const std::wstring& name) const { CreateDirectoryW(Path(name).c_str(), nullptr); }
-    void File(const std::wstring& name, DWORD attributes = FILE_ATTRIBUTE_NORMAL) const
-    {
-        WriteBytes(Path(name), {'1', '#', 'x'});
-        SetFileAttributesW(Path(name).c_str(), attributes);
-    }
-
-private:
-    static void Remove(const std::wstring& folder)
-    {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..")
-                    continue;
-                std::wstring path = folder + L"\\" + name;
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    Remove(path);
-                else
-                    DeleteFileW(path.c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-        RemoveDirectoryW(folder.c_str());
-    }
-
-    std::wstring m_path;
-};
+void MakeFile(const std::wstring& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL)
+{
+    ASSERT_TRUE(WriteBytes(path, "1#x"));
+    SetFileAttributesW(path.c_str(), attributes);
+}
 
 CLaunchList* ListOf(CLaunchList* list, int count)
 {
@@ -116,56 +60,61 @@ CLaunchList* ListOf(CLaunchList* list, int count)
 
 TEST(LaunchFile, WritesEachPathWithCarriageReturnThenEndTag)
 {
-    ScratchFolder scratch;
+    ScratchFolder scratch(L"launchlist");
     CLaunchList list;
     list.Add(L"\\Windows\\Start Menu\\Calendar.lnk");
     list.Add(L"\\Program Files\\x.exe");
-    ASSERT_TRUE(list.SaveAs(scratch.Path(L"launch.txt").c_str()));
+    ASSERT_TRUE(list.SaveAs((scratch / L"launch.txt").c_str()));
     EXPECT_EQ(Utf16Bytes(L"\\Windows\\Start Menu\\Calendar.lnk\r\\Program Files\\x.exe\r</LIST>\r"),
-              ReadBytes(scratch.Path(L"launch.txt")));
+              ReadBytes(scratch / L"launch.txt"));
 
     CLaunchList empty;
-    ASSERT_TRUE(empty.SaveAs(scratch.Path(L"empty.txt").c_str()));
-    EXPECT_EQ(16u, ReadBytes(scratch.Path(L"empty.txt")).size());
+    ASSERT_TRUE(empty.SaveAs((scratch / L"empty.txt").c_str()));
+    EXPECT_EQ(Utf16Bytes(L"</LIST>\r"), ReadBytes(scratch / L"empty.txt"));
 }
 
 TEST(LaunchFile, ReadsBackWhatItWrote)
 {
-    ScratchFolder scratch;
-    std::vector<BYTE> bytes = Utf16Bytes(L"\\a.exe\r\\b c\\d.lnk\r</LIST>\r");
-    WriteBytes(scratch.Path(L"launch.txt"), bytes);
+    ScratchFolder scratch(L"launchlist");
+    const std::string bytes = Utf16Bytes(L"\\a.exe\r\\b c\\d.lnk\r</LIST>\r");
+    ASSERT_TRUE(WriteBytes(scratch / L"launch.txt", bytes));
     CLaunchList list;
-    EXPECT_TRUE(list.Load(scratch.Path(L"launch.txt").c_str()));
+    EXPECT_TRUE(list.Load((scratch / L"launch.txt").c_str()));
     EXPECT_EQ((std::vector<std::wstring>{L"\\a.exe", L"\\b c\\d.lnk"}), Entries(list));
     // Loading never rewrites a file it could read.
-    EXPECT_EQ(bytes, ReadBytes(scratch.Path(L"launch.txt")));
-    EXPECT_EQ(bytes, list.FileBytes());
+    EXPECT_EQ(bytes, ReadBytes(scratch / L"launch.txt"));
+    EXPECT_EQ(bytes, AsText(list.FileBytes()));
 }
 
 // A file of 19 bytes or less, "</LIST>" and CR alone included, counts as
 // absent: the default folders are imported and written.
 TEST(LaunchFile, ShortFileImportsTheDefaultFoldersAgain)
 {
-    ScratchFolder scratch;
+    ScratchFolder scratch(L"launchlist");
     CLaunchList defaults;
     defaults.ImportDefault(TRUE);
     ASSERT_GT(defaults.GetCount(), 0) << "the device's start menu is empty";
 
-    for (const std::wstring& text : {std::wstring(L"</LIST>\r"), std::wstring(L"\\a.exe\r</LI")}) {
-        std::wstring path = scratch.Path(L"launch.txt");
-        WriteBytes(path, Utf16Bytes(text));
+    for (const std::wstring& text : {std::wstring(L"</LIST>\r"), std::wstring(L"\\a.e\r</LI")}) {
+        const std::wstring path = scratch / L"launch.txt";
+        ASSERT_TRUE(WriteBytes(path, Utf16Bytes(text)));
         CLaunchList list;
         EXPECT_FALSE(list.Load(path.c_str()));
         EXPECT_EQ(Entries(defaults), Entries(list));
-        EXPECT_EQ(defaults.FileBytes(), ReadBytes(path));
+        EXPECT_EQ(AsText(defaults.FileBytes()), ReadBytes(path));
     }
+    // Twenty bytes are a list.
+    ASSERT_TRUE(WriteBytes(scratch / L"launch.txt", Utf16Bytes(L"\\a.exe\r</L")));
+    CLaunchList list;
+    EXPECT_TRUE(list.Load((scratch / L"launch.txt").c_str()));
+    EXPECT_EQ((std::vector<std::wstring>{L"\\a.exe"}), Entries(list));
 }
 
 TEST(LaunchFile, ToleratesWhatEditorsAndDamageLeave)
 {
     const std::wstring longest(CLaunchEntry::kMaxPathChars, L'x');
     struct Case {
-        std::vector<BYTE> bytes;
+        std::string bytes;
         std::vector<std::wstring> expected;
     } cases[] = {
         {Utf16Bytes(L"\xFEFF\\a.exe\r</LIST>\r"), {L"\\a.exe"}},                    // byte-order mark
@@ -175,35 +124,33 @@ TEST(LaunchFile, ToleratesWhatEditorsAndDamageLeave)
         {Utf16Bytes(L"\\a.exe\r<b\r\\c.exe\r"), {L"\\a.exe"}},                      // "<" ends the list
         {Utf16Bytes(L"\\a.exe\r\\last.exe"), {L"\\a.exe", L"\\last.exe"}},          // no CR at the end
         {Utf16Bytes(std::wstring(L"\\a\0b.exe\r\\c.exe\r", 15)), {L"\\c.exe"}},    // a NUL inside
+        {Utf16Bytes(L"\\a.exe\r\n\n</LIST>\r\\b\tc.exe\r"), {L"\\a.exe"}},      // control characters
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, Parse(c.bytes));
 
-    std::vector<BYTE> odd = Utf16Bytes(L"\\a.exe\r");
+    std::string odd = Utf16Bytes(L"\\a.exe\r");
     odd.push_back('z');
     EXPECT_EQ((std::vector<std::wstring>{L"\\a.exe"}), Parse(odd));
-    EXPECT_TRUE(Parse({}).empty());
-    EXPECT_TRUE(Parse({0x0D}).empty());
+    EXPECT_TRUE(Parse("").empty());
+    EXPECT_TRUE(Parse(std::string("\x0D", 1)).empty());
 }
 
 TEST(LaunchImport, TakesShortcutsThenProgramsFolderByFolder)
 {
-    ScratchFolder scratch;
-    scratch.Folder(L"menu");
-    scratch.Folder(L"programs");
-    scratch.Folder(L"programs\\Games");
-    scratch.Folder(L"menu\\folder.lnk");
-    scratch.File(L"menu\\b.exe");
-    scratch.File(L"menu\\a.lnk");
-    scratch.File(L"menu\\hidden.lnk", FILE_ATTRIBUTE_HIDDEN);
-    scratch.File(L"menu\\X.LNK");
-    scratch.File(L"menu\\notes.txt");
-    scratch.File(L"programs\\c.exe");
-    scratch.File(L"programs\\d.lnk");
-    scratch.File(L"programs\\Games\\g.lnk");
-
-    const std::wstring menu = scratch.Path(L"menu");
-    const std::wstring programs = scratch.Path(L"programs");
+    ScratchFolder scratch(L"launchimport");
+    const std::wstring menu = scratch / L"menu";
+    const std::wstring programs = scratch / L"programs";
+    for (const std::wstring& folder : {menu, programs, programs + L"\\Games", menu + L"\\folder.lnk"})
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    MakeFile(menu + L"\\b.exe");
+    MakeFile(menu + L"\\a.lnk");
+    MakeFile(menu + L"\\hidden.lnk", FILE_ATTRIBUTE_HIDDEN);
+    MakeFile(menu + L"\\X.LNK");
+    MakeFile(menu + L"\\notes.txt");
+    MakeFile(programs + L"\\c.exe");
+    MakeFile(programs + L"\\d.lnk");
+    MakeFile(programs + L"\\Games\\g.lnk");
     CLaunchList list;
     list.Add((menu + L"\\b.exe").c_str());  // already listed: not taken again
     EXPECT_EQ(4, list.ImportFolders(menu.c_str(), programs.c_str(), FALSE));
@@ -219,7 +166,7 @@ TEST(LaunchImport, TakesShortcutsThenProgramsFolderByFolder)
     EXPECT_EQ(menu + L"\\a.lnk", list.GetPath(0));
 
     // A hidden Games folder is skipped like a hidden file.
-    SetFileAttributesW(scratch.Path(L"programs\\Games").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+    SetFileAttributesW((programs + L"\\Games").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_EQ(4, list.ImportFolders(menu.c_str(), programs.c_str(), TRUE));
 }
 
@@ -303,7 +250,7 @@ TEST(LaunchEntries, RefusesPathsThatDoNotFit)
 
 TEST(IconCache, IsA24BitBottomUpBitmapOnTheTransparentColour)
 {
-    ScratchFolder scratch;
+    ScratchFolder scratch(L"iconcache");
     wchar_t self[MAX_PATH];
     ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
     CLaunchList list;
@@ -311,9 +258,10 @@ TEST(IconCache, IsA24BitBottomUpBitmapOnTheTransparentColour)
     list.RemoveAt(0);
     ASSERT_TRUE(list.Add(self));
     list.MoveTo(list.GetCount() - 1, 0);
-    ASSERT_TRUE(list.WriteIconCache(scratch.Path(L"icons.bmp").c_str()));
+    ASSERT_TRUE(list.WriteIconCache((scratch / L"icons.bmp").c_str()));
 
-    std::vector<BYTE> bmp = ReadBytes(scratch.Path(L"icons.bmp"));
+    const std::string file = ReadBytes(scratch / L"icons.bmp");
+    const std::vector<BYTE> bmp(file.begin(), file.end());
     ASSERT_EQ(54u + 160 * 160 * 3, bmp.size());
     auto dword = [&](size_t at) { return *reinterpret_cast<const DWORD*>(&bmp[at]); };
     auto word = [&](size_t at) { return *reinterpret_cast<const WORD*>(&bmp[at]); };
@@ -365,4 +313,28 @@ TEST(IconCache, GreyScreensGetFourBitPixelsOverTheirGreys)
     EXPECT_TRUE(BitmapFileBytes(2, 2, pixels, 24, {}).size() == 54u + 2 * 8);
     EXPECT_TRUE(BitmapFileBytes(3, 2, pixels, 24, {}).empty());  // pixels do not match the size
     EXPECT_TRUE(BitmapFileBytes(2, 2, pixels, 16, {}).empty());
+}
+
+// "Lines" is kept in the launcher's registration key; numbers the launcher
+// cannot show count as the default 2.
+TEST(LaunchSettings, LinesOutsideOneToTenCountAsTwo)
+{
+    const std::wstring key = L"SOFTWARE\\ZARQ\\APPLETS\\Launcher";
+    RegistrySandbox saved({key});
+    ASSERT_TRUE(saved.Saved());
+    ASSERT_TRUE(LaunchSettings::Write(5, LaunchSettings::kSwap));
+    EXPECT_EQ(5u, ReadDword(key, L"Lines"));
+    EXPECT_EQ(1u, ReadDword(key, L"ArrangeType"));
+    EXPECT_EQ(5, LaunchSettings::ReadLines());
+    EXPECT_EQ(LaunchSettings::kSwap, LaunchSettings::ReadArrangeMode(LaunchSettings::kInsert));
+    for (DWORD lines : {0u, 11u, 0xFFFFFFFFu}) {
+        WriteDword(key, L"Lines", lines);
+        EXPECT_EQ(2, LaunchSettings::ReadLines()) << lines;
+    }
+    WriteDword(key, L"Lines", 10);
+    EXPECT_EQ(10, LaunchSettings::ReadLines());
+    WriteDword(key, L"ArrangeType", 7);
+    EXPECT_EQ(LaunchSettings::kInsert, LaunchSettings::ReadArrangeMode(LaunchSettings::kInsert));
+    DeleteValue(key, L"Lines");
+    EXPECT_EQ(2, LaunchSettings::ReadLines());
 }

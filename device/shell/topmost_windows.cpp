@@ -3,9 +3,11 @@
 // Under Wine a window that is made or brought to the front can end up drawn
 // over a topmost window (the side bar), although the window order says the
 // topmost one is in front, and setting the same order again changes
-// nothing on the screen.  So whenever the order of the visible windows
-// changes, each visible topmost window is moved out of the topmost band and
-// back: the screen follows, the order stays as it was.
+// nothing on the screen.  So whenever the visible windows below the topmost
+// ones change (one is shown, closed or brought to the front), each visible
+// topmost window is moved out of the topmost band and back: the screen
+// follows, the order stays as it was.  Topmost windows coming and going
+// need nothing of the kind.
 #include "shell.h"
 
 #include <vector>
@@ -17,12 +19,23 @@ const size_t kMaxWindows = 512;
 
 std::vector<HWND> g_lastOrder;
 
-std::vector<HWND> VisibleTopLevelWindows()
+bool IsTopmost(HWND wnd)
+{
+    return (GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+// The visible windows of one band, top first.
+std::vector<HWND> VisibleTopLevelWindows(bool topmost)
 {
     std::vector<HWND> windows;
-    for (HWND wnd = GetTopWindow(nullptr); wnd && windows.size() < kMaxWindows; wnd = GetWindow(wnd, GW_HWNDNEXT))
-        if (IsWindowVisible(wnd))
+    int walked = 0;
+    for (HWND wnd = GetTopWindow(nullptr); wnd && windows.size() < kMaxWindows;
+         wnd = GetWindow(wnd, GW_HWNDNEXT), ++walked) {
+        if (walked > 4 * static_cast<int>(kMaxWindows))
+            break;  // a window list that keeps changing under the walk
+        if (IsWindowVisible(wnd) && IsTopmost(wnd) == topmost)
             windows.push_back(wnd);
+    }
     return windows;
 }
 
@@ -36,21 +49,18 @@ bool IsMenu(HWND wnd)
 
 void KeepTopmostWindowsOnTop()
 {
-    std::vector<HWND> order = VisibleTopLevelWindows();
-    if (order == g_lastOrder)
+    std::vector<HWND> below = VisibleTopLevelWindows(false);
+    if (below == g_lastOrder)
         return;
-    std::vector<HWND> topmost;
-    for (HWND wnd : order) {
+    std::vector<HWND> topmost = VisibleTopLevelWindows(true);
+    for (HWND wnd : topmost)
         if (IsMenu(wnd))
-            return;  // an open menu is left alone; its window closes soon
-        if (GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST)
-            topmost.push_back(wnd);
-    }
+            return;  // an open menu is left alone; this is done once it has closed
+    g_lastOrder = below;
     // From the lowest up, so each ends above the ones below it as before.
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
     for (auto it = topmost.rbegin(); it != topmost.rend(); ++it) {
         SetWindowPos(*it, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
         SetWindowPos(*it, HWND_TOPMOST, 0, 0, 0, 0, flags);
     }
-    g_lastOrder = VisibleTopLevelWindows();
 }

@@ -14,6 +14,7 @@
 #include <axreg.h>
 #include <ketra_host.h>
 
+#include "clock_figures.h"
 #include "evaluator_figures.h"
 #include "figures.h"
 #include "html_figures.h"
@@ -249,6 +250,16 @@ int wmain()
     PrintTiming("8 switch to the unit converter (menu command to applet painted, bar open)", host.converterSwitch,
                 "trivial applet's switch", 3.0);
     PrintEvaluator(MeasureEvaluator(kExpressions, kRuns));
+
+    ClockFigures clock = MeasureWorldClock(places, kRuns, kStartRuns);
+    PrintTiming("10 world clock: nearest seven cities, 2000 points", clock.nearest,
+                "a bare distance loop over the same cities", 2.0);
+    PrintTiming("11 world clock: every city by name and country, any case", clock.lookup,
+                "a bare loop comparing the same texts", 3.0);
+    PrintTiming("12 world clock: a stylus move over the map (search, mark, header)", clock.stylus,
+                "one BitBlt of header and map", 3.0);
+    PrintTiming("13 world clock: full repaint", clock.repaint, "one BitBlt of the client", 3.0);
+    PrintTiming("14 world clock: start to first paint", clock.start, "empty program to first paint", 2.0);
 
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
                      host.objectsOk && html.navigate.ok && html.scroll.ok;

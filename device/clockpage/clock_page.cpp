@@ -81,9 +81,11 @@ void ChooseZone(HWND page, ClockPage* state)
     state->shownZone = key;
     if (key == DevClockZone().key)
         return;
-    if (DevClockSetZone(key))
+    if (DevClockSetZone(key)) {
         DevLog(L"clock", L"zone %u", (unsigned)key);
-    else
+        // As the platform tells every program after a change of zone.
+        PostMessageW(HWND_BROADCAST, WM_TIMECHANGE, 0, 0);
+    } else
         DevLog(L"clock", L"zone %u not saved", (unsigned)key);
     InvalidateRect(page, nullptr, TRUE);
 }

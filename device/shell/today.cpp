@@ -223,6 +223,10 @@ LRESULT CALLBACK TodayProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
             ReloadItems(wnd);
         }
         return 0;
+    case WM_TIMECHANGE:
+        // The device's clock or zone changed: the date may be another.
+        InvalidateRect(wnd, nullptr, FALSE);
+        return 0;
     case TODAYM_DRAWWATERMARK:
         return DrawWatermark(wnd, reinterpret_cast<const TODAYDRAWWATERMARKINFO*>(lp));
     case TODAYM_GETCOLOR:

@@ -27,29 +27,10 @@ LRESULT COptionPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_PAINT) {
         PAINTSTRUCT ps;
         HDC hdc = ::BeginPaint(m_hWnd, &ps);
-        PaintPageTitle(hdc, Title());
+        CorPaintPageTitle(hdc, Title());
         OnPaintPage(hdc);
         ::EndPaint(m_hWnd, &ps);
         return TRUE;
     }
     return CDialog::OnMessage(message, wParam, lParam);
-}
-
-void PaintPageTitle(HDC hdc, LPCWSTR title)
-{
-    HFONT font = ::CreateFontW(13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
-    HGDIOBJ oldFont = ::SelectObject(hdc, font);
-    int oldMode = ::SetBkMode(hdc, TRANSPARENT);
-    COLORREF oldColour = ::SetTextColor(hdc, RGB(0x00, 0x40, 0x80));
-    ::ExtTextOutW(hdc, 7, 4, 0, nullptr, title, (UINT)wcslen(title), nullptr);
-    ::SetTextColor(hdc, oldColour);
-    ::SetBkMode(hdc, oldMode);
-    ::SelectObject(hdc, oldFont);
-    ::DeleteObject(font);
-
-    HGDIOBJ oldPen = ::SelectObject(hdc, ::GetStockObject(BLACK_PEN));
-    ::MoveToEx(hdc, 0, 22, nullptr);
-    ::LineTo(hdc, 240, 22);
-    ::SelectObject(hdc, oldPen);
 }

@@ -1,5 +1,5 @@
 // One page of the settings program: a modeless dialog filling the frame's
-// client area, with its title painted across the top.
+// client area, with its title painted across the top (CorPaintPageTitle).
 #pragma once
 
 #include <corvane.h>
@@ -20,7 +20,3 @@ protected:
     // Pages that paint more than the title draw it here, after the title.
     virtual void OnPaintPage(HDC /*hdc*/) {}
 };
-
-// The page title: Tahoma 13 bold in 0x804000 at (7,4) over a line from
-// (0,22) to (240,22).
-void PaintPageTitle(HDC hdc, LPCWSTR title);

@@ -12,15 +12,12 @@ namespace {
 const int kCornerWidth = CSkinPreview::kWidth / 2;
 const int kCornerHeight = CSkinPreview::kHeight / 2;
 
-// Text of a node, or empty; frees the string the reader hands out.
+// Text of a node, or empty.
 std::wstring NodeText(const CXmlReader& reader, LPCWSTR path)
 {
-    BSTR text = nullptr;
-    std::wstring result;
-    if (reader.GetChildNodeText(path, &text) && text)
-        result.assign(text, ::SysStringLen(text));
-    ::SysFreeString(text);
-    return result;
+    std::wstring text;
+    reader.GetChildNodeText(path, &text);
+    return text;
 }
 
 // A multi-line edit breaks lines only at CR LF; skin files are often written

@@ -16,24 +16,12 @@ const wchar_t kPackageSkinFile[] = L"SKIN.XML";
 // and gives 0.
 int ReadAttributeText(const CXmlNodeReader& node, LPCWSTR name, wchar_t* field, size_t capacity)
 {
-    field[0] = L'\0';
-    BSTR text = nullptr;
-    int found = node.GetAttributeText(name, &text);
-    if (found && text)
-        StringCchCopyW(field, capacity, text);
-    SysFreeString(text);
-    return found && field[0];
+    return node.GetAttributeText(name, field, capacity) && field[0];
 }
 
 int ReadChildText(const CXmlNodeReader& node, LPCWSTR path, wchar_t* field, size_t capacity)
 {
-    field[0] = L'\0';
-    BSTR text = nullptr;
-    int found = node.GetChildNodeText(path, &text);
-    if (found && text)
-        StringCchCopyW(field, capacity, text);
-    SysFreeString(text);
-    return found && field[0];
+    return node.GetChildNodeText(path, field, capacity) && field[0];
 }
 
 int ReadInt(const CXmlNodeReader& node, LPCWSTR name)

@@ -1,6 +1,6 @@
 // XML access: a thin layer over the platform's XML document object model.
 //
-// Classes in this file:
+// Classes in this file (and CXmlText, xmltext.h: a held BSTR):
 //   CXmlComScope        - starts the component system for a thread, balanced
 //   CXmlReader          - one loaded document; XPath queries on it
 //   CXmlNodeReader      - one node; its text, attributes and sub-queries
@@ -13,7 +13,9 @@
 // Results are integer flags (non-zero: success).  Paths are XPath
 // expressions; node-relative paths are evaluated from the node.  Text comes
 // back as a BSTR that the caller owns and frees with SysFreeString, also
-// when the call failed (the value may then be null).  Nothing throws.
+// when the call failed (the value may then be null) -- a CXmlText
+// (xmltext.h) does that -- or into a field or a std::wstring.  Nothing
+// throws.
 //
 // The thread must have started the component system (CoInitializeEx, or a
 // CXmlComScope) before a reader is initialised, and use the reader on that
@@ -22,6 +24,10 @@
 
 #include <windows.h>
 #include <oleauto.h>
+
+#include <string>
+
+#include "xmltext.h"
 
 struct IXMLDOMDocument;
 struct IXMLDOMNode;
@@ -69,17 +75,23 @@ public:
     // The node's own text content.  Success only for non-empty text; the
     // numeric forms give 0 / 0.0 on failure.
     int GetText(BSTR* text) const;
+    int GetText(wchar_t* field, size_t capacity, bool* cut = nullptr) const;
+    int GetText(std::wstring* text) const;
     int GetInt(int* value) const;
     int GetDouble(double* value) const;
 
     // An attribute's text.  Success only when the attribute exists and its
     // text is non-empty; the numeric forms give 0 / 0.0 on failure.
     int GetAttributeText(const wchar_t* name, BSTR* text) const;
+    int GetAttributeText(const wchar_t* name, wchar_t* field, size_t capacity, bool* cut = nullptr) const;
+    int GetAttributeText(const wchar_t* name, std::wstring* text) const;
     int GetAttributeInt(const wchar_t* name, int* value) const;
     int GetAttributeDouble(const wchar_t* name, double* value) const;
 
     // Queries relative to this node, as in CXmlReader.
     int GetChildNodeText(const wchar_t* path, BSTR* text) const;
+    int GetChildNodeText(const wchar_t* path, wchar_t* field, size_t capacity, bool* cut = nullptr) const;
+    int GetChildNodeText(const wchar_t* path, std::wstring* text) const;
     int GetChildNodeInt(const wchar_t* path, int* value) const;
     int GetChildNodeDouble(const wchar_t* path, double* value) const;
     int GetNode(const wchar_t* path, IXMLDOMNode** node) const;
@@ -136,7 +148,11 @@ public:
     int GetNodeList(const wchar_t* path, IXMLDOMNodeList** list) const;
     int CheckExistNode(const wchar_t* path) const;
     // Text of the single node at path; success only when it is non-empty.
+    // The field forms cut the text to fit (always terminated; *cut says
+    // whether it was cut) and leave the field empty on failure.
     int GetChildNodeText(const wchar_t* path, BSTR* text) const;
+    int GetChildNodeText(const wchar_t* path, wchar_t* field, size_t capacity, bool* cut = nullptr) const;
+    int GetChildNodeText(const wchar_t* path, std::wstring* text) const;
     // Decimal integer (sign, digits; stops at the first other character,
     // clamped to the int range); 0 on failure.
     int GetChildNodeInt(const wchar_t* path, int* value) const;

@@ -53,22 +53,24 @@ int CXmlNodeReader::GetText(BSTR* text) const
     return ReadText(m_node, text);
 }
 
+int CXmlNodeReader::GetText(wchar_t* field, size_t capacity, bool* cut) const
+{
+    return ReadToField([this](BSTR* text) { return ReadText(m_node, text); }, field, capacity, cut);
+}
+
+int CXmlNodeReader::GetText(std::wstring* text) const
+{
+    return ReadToString([this](BSTR* out) { return ReadText(m_node, out); }, text);
+}
+
 int CXmlNodeReader::GetInt(int* value) const
 {
-    BSTR text = nullptr;
-    int read = ReadText(m_node, &text);
-    int ok = ToInt(read, text, value);
-    SysFreeString(text);
-    return ok;
+    return ReadInt([this](BSTR* text) { return ReadText(m_node, text); }, value);
 }
 
 int CXmlNodeReader::GetDouble(double* value) const
 {
-    BSTR text = nullptr;
-    int read = ReadText(m_node, &text);
-    int ok = ToDouble(read, text, value);
-    SysFreeString(text);
-    return ok;
+    return ReadDouble([this](BSTR* text) { return ReadText(m_node, text); }, value);
 }
 
 int CXmlNodeReader::GetAttributeText(const wchar_t* name, BSTR* text) const
@@ -76,22 +78,24 @@ int CXmlNodeReader::GetAttributeText(const wchar_t* name, BSTR* text) const
     return ReadAttributeText(m_node, name, text);
 }
 
+int CXmlNodeReader::GetAttributeText(const wchar_t* name, wchar_t* field, size_t capacity, bool* cut) const
+{
+    return ReadToField([&](BSTR* text) { return ReadAttributeText(m_node, name, text); }, field, capacity, cut);
+}
+
+int CXmlNodeReader::GetAttributeText(const wchar_t* name, std::wstring* text) const
+{
+    return ReadToString([&](BSTR* out) { return ReadAttributeText(m_node, name, out); }, text);
+}
+
 int CXmlNodeReader::GetAttributeInt(const wchar_t* name, int* value) const
 {
-    BSTR text = nullptr;
-    int read = ReadAttributeText(m_node, name, &text);
-    int ok = ToInt(read, text, value);
-    SysFreeString(text);
-    return ok;
+    return ReadInt([&](BSTR* text) { return ReadAttributeText(m_node, name, text); }, value);
 }
 
 int CXmlNodeReader::GetAttributeDouble(const wchar_t* name, double* value) const
 {
-    BSTR text = nullptr;
-    int read = ReadAttributeText(m_node, name, &text);
-    int ok = ToDouble(read, text, value);
-    SysFreeString(text);
-    return ok;
+    return ReadDouble([&](BSTR* text) { return ReadAttributeText(m_node, name, text); }, value);
 }
 
 int CXmlNodeReader::GetChildNodeText(const wchar_t* path, BSTR* text) const
@@ -99,22 +103,24 @@ int CXmlNodeReader::GetChildNodeText(const wchar_t* path, BSTR* text) const
     return ReadSelectedText(m_node, path, text);
 }
 
+int CXmlNodeReader::GetChildNodeText(const wchar_t* path, wchar_t* field, size_t capacity, bool* cut) const
+{
+    return ReadToField([&](BSTR* text) { return ReadSelectedText(m_node, path, text); }, field, capacity, cut);
+}
+
+int CXmlNodeReader::GetChildNodeText(const wchar_t* path, std::wstring* text) const
+{
+    return ReadToString([&](BSTR* out) { return ReadSelectedText(m_node, path, out); }, text);
+}
+
 int CXmlNodeReader::GetChildNodeInt(const wchar_t* path, int* value) const
 {
-    BSTR text = nullptr;
-    int read = ReadSelectedText(m_node, path, &text);
-    int ok = ToInt(read, text, value);
-    SysFreeString(text);
-    return ok;
+    return ReadInt([&](BSTR* text) { return ReadSelectedText(m_node, path, text); }, value);
 }
 
 int CXmlNodeReader::GetChildNodeDouble(const wchar_t* path, double* value) const
 {
-    BSTR text = nullptr;
-    int read = ReadSelectedText(m_node, path, &text);
-    int ok = ToDouble(read, text, value);
-    SysFreeString(text);
-    return ok;
+    return ReadDouble([&](BSTR* text) { return ReadSelectedText(m_node, path, text); }, value);
 }
 
 int CXmlNodeReader::GetNode(const wchar_t* path, IXMLDOMNode** node) const

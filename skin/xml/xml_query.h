@@ -6,6 +6,10 @@
 #include <ole2.h>
 #include <msxml2.h>
 
+#include <string>
+
+#include "xmltext.h"
+
 namespace xmlquery {
 
 // A BSTR built from a wide string, freed with the holder.  Interfaces that
@@ -40,5 +44,47 @@ int ReadAttributeText(IXMLDOMNode* node, const wchar_t* name, BSTR* text);
 // it fills text); on a failed read the value is zero.
 int ToInt(int readOk, BSTR text, int* value);
 int ToDouble(int readOk, BSTR text, double* value);
+
+// The reader classes' text getters in their three forms and their numbers,
+// over one read: read(BSTR*) is a text read above with its node and path
+// bound.
+template <class Read>
+int ReadToField(Read read, wchar_t* field, size_t capacity, bool* cut)
+{
+    CXmlText text;
+    const int ok = read(&text);
+    if (!ok)
+        text.Free();
+    const bool whole = text.CopyTo(field, capacity);
+    if (cut)
+        *cut = !whole;
+    return ok && capacity > 0;
+}
+
+template <class Read>
+int ReadToString(Read read, std::wstring* out)
+{
+    CXmlText text;
+    const int ok = read(&text);
+    if (out)
+        *out = ok ? text.ToString() : std::wstring();
+    return ok;
+}
+
+template <class Read>
+int ReadInt(Read read, int* value)
+{
+    CXmlText text;
+    const int ok = read(&text);
+    return ToInt(ok, text.Get(), value);
+}
+
+template <class Read>
+int ReadDouble(Read read, double* value)
+{
+    CXmlText text;
+    const int ok = read(&text);
+    return ToDouble(ok, text.Get(), value);
+}
 
 } // namespace xmlquery

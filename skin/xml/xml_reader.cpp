@@ -164,20 +164,22 @@ int CXmlReader::GetChildNodeText(const wchar_t* path, BSTR* text) const
     return ReadSelectedText(m_doc, path, text);
 }
 
+int CXmlReader::GetChildNodeText(const wchar_t* path, wchar_t* field, size_t capacity, bool* cut) const
+{
+    return ReadToField([&](BSTR* text) { return ReadSelectedText(m_doc, path, text); }, field, capacity, cut);
+}
+
+int CXmlReader::GetChildNodeText(const wchar_t* path, std::wstring* text) const
+{
+    return ReadToString([&](BSTR* out) { return ReadSelectedText(m_doc, path, out); }, text);
+}
+
 int CXmlReader::GetChildNodeInt(const wchar_t* path, int* value) const
 {
-    BSTR text = nullptr;
-    int read = ReadSelectedText(m_doc, path, &text);
-    int ok = ToInt(read, text, value);
-    SysFreeString(text);
-    return ok;
+    return ReadInt([&](BSTR* text) { return ReadSelectedText(m_doc, path, text); }, value);
 }
 
 int CXmlReader::GetChildNodeDouble(const wchar_t* path, double* value) const
 {
-    BSTR text = nullptr;
-    int read = ReadSelectedText(m_doc, path, &text);
-    int ok = ToDouble(read, text, value);
-    SysFreeString(text);
-    return ok;
+    return ReadDouble([&](BSTR* text) { return ReadSelectedText(m_doc, path, text); }, value);
 }

@@ -16,12 +16,6 @@ const char kTokens[] = "<|>|&|'|\"|/|=|<!--|-->|<![CDATA[|]]>|&#0;|&#xFFFF;|&amp
 
 enum Kind { kText = 0, kFile = 1, kCutShort = 2 };
 
-void FreeText(BSTR* text)
-{
-    SysFreeString(*text);
-    *text = nullptr;
-}
-
 // The queries a skin loader makes, over every skin, button and control.
 void ReadLikeTheSkinLoader(const CXmlReader& reader)
 {
@@ -34,7 +28,7 @@ void ReadLikeTheSkinLoader(const CXmlReader& reader)
         if (!skins.GetNode(s, &skin))
             continue;
         int value = 0;
-        BSTR text = nullptr;
+        CXmlText text;  // each read frees the text before
         CXmlNodeReader node;
         for (const wchar_t* child : {L"window", L"move"}) {
             if (skin.GetNode(child, &node))
@@ -42,14 +36,12 @@ void ReadLikeTheSkinLoader(const CXmlReader& reader)
                     node.GetAttributeInt(a, &value);
         }
         skin.GetChildNodeText(L"background", &text);
-        FreeText(&text);
         if (skin.GetNode(L"background", &node)) {
             node.GetAttributeInt(L"head", &value);
             node.GetAttributeInt(L"foot", &value);
         }
         for (const wchar_t* image : {L"buttons/enable", L"buttons/pushed", L"buttons/mask"}) {
             skin.GetChildNodeText(image, &text);
-            FreeText(&text);
         }
         CXmlNodeListReader list;
         if (skin.GetNodeList(L"buttons/button", &list)) {
@@ -58,7 +50,6 @@ void ReadLikeTheSkinLoader(const CXmlReader& reader)
                 if (!list.GetNode(b, &button))
                     continue;
                 button.GetAttributeText(L"id", &text);
-                FreeText(&text);
                 for (const wchar_t* a : rectangle)
                     button.GetAttributeInt(a, &value);
                 for (const wchar_t* look : {L"enable", L"pushed", L"disable"}) {
@@ -77,10 +68,9 @@ void ReadLikeTheSkinLoader(const CXmlReader& reader)
                 CXmlNodeReader control;
                 if (!list.GetNode(c, &control))
                     continue;
-                for (const wchar_t* a : {L"type", L"id", L"align"}) {
-                    control.GetAttributeText(a, &text);
-                    FreeText(&text);
-                }
+                wchar_t field[16];
+                for (const wchar_t* a : {L"type", L"id", L"align"})
+                    control.GetAttributeText(a, field, 16);
                 double number = 0;
                 control.GetAttributeDouble(L"x", &number);
             }

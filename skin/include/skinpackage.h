@@ -3,8 +3,10 @@
 //
 // Classes in this file:
 //   ceReadFile   - reads a whole file into memory
+//   ceWriteFile  - writes a file piece by piece, failing on any short write
 //   CCabRead     - the directory of a cabinet held in memory; copies members
 //                  out to files or buffers
+//   CCabWrite    - builds a plain cabinet from members held in memory
 //   CSknExtract  - unpacks the members of a skin package into a folder
 //
 // Only the plain cabinet form is read: one cabinet (no chaining), no reserve
@@ -16,9 +18,16 @@
 
 #include <windows.h>
 
-#include "skivel_api.h"
+// The classes are compiled once into the static library skinpackage, which
+// Skivel and the theme library link and both export; the libraries linking
+// it see SKIN_PACKAGE_BUILD, everything else imports.
+#if defined(SKIVEL_BUILD) || defined(SKIN_PACKAGE_BUILD)
+#define SKIN_PACKAGE_API __declspec(dllexport)
+#else
+#define SKIN_PACKAGE_API __declspec(dllimport)
+#endif
 
-class SKIVEL_API ceReadFile {
+class SKIN_PACKAGE_API ceReadFile {
 public:
     // Larger files are refused: packages are small, and the whole file is
     // held in memory.
@@ -51,7 +60,30 @@ private:
     HANDLE m_file;
 };
 
-class SKIVEL_API CCabRead {
+// A file written piece by piece.  Every failure closes the file, so a
+// caller never goes on writing into a file that already lost bytes.
+class SKIN_PACKAGE_API ceWriteFile {
+public:
+    ceWriteFile();
+    ~ceWriteFile();
+    ceWriteFile(const ceWriteFile&) = delete;
+    ceWriteFile& operator=(const ceWriteFile&) = delete;
+
+    // Creates the file, or empties an existing one, with normal attributes.
+    int OpenFile(const wchar_t* path);
+    // Writes length bytes of buffer from offset; fails (and closes the file)
+    // unless all of them are written.
+    int WriteFile(const void* buffer, DWORD offset, DWORD length);
+    // Closes the file; fails when the platform reports that the bytes could
+    // not be kept.
+    int CloseFile();
+    int IsOpen() const { return m_file != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_file;
+};
+
+class SKIN_PACKAGE_API CCabRead {
 public:
     enum {
         kNameLength = 260, // member name field, terminator included
@@ -88,6 +120,13 @@ public:
     // (null for an unusable entry or an index out of range).
     int GetFileCount() const { return m_loaded ? m_fileCount : 0; }
     const wchar_t* GetFileName(int index) const;
+
+    // Members by their place in the directory (for cabinets whose names
+    // repeat or contain one another); unusable entries fail.
+    int ExtractFileAt(int index, const wchar_t* destination);
+    int ExtractFileAtToBuffer(int index, BYTE* buffer, DWORD capacity);
+    // 0 for an unusable entry.
+    DWORD GetFileSizeAt(int index) const;
 
     // Where extraction puts a member's bytes (a file or a buffer).
     class Sink;
@@ -138,6 +177,7 @@ private:
     int ValidateFile(const FileEntry& entry) const;
     int GetBlockInfoForFile(FileInfo* file) const;
     const FileInfo* FindFile(const wchar_t* name) const;
+    const FileInfo* FileAt(int index) const;
     int CopyFileData(const FileInfo& file, Sink& sink) const;
     int WriteToFile(const FileInfo& file, const wchar_t* destination) const;
     int WriteToBuffer(const FileInfo& file, BYTE* buffer, DWORD capacity) const;
@@ -155,7 +195,54 @@ private:
     FileInfo* m_files;
 };
 
-class SKIVEL_API CSknExtract {
+// A plain cabinet: one folder, no compression, no reserve areas, members in
+// the order they were added.  Every member's bytes are cut into blocks of
+// 32768 bytes and one last block with the remainder, written even when the
+// remainder is 0.  The checksum field of each block holds "ZARQ".
+class SKIN_PACKAGE_API CCabWrite {
+public:
+    enum {
+        kBlockSize = 32768,
+        kMaxMembers = 16,
+        kMaxNameBytes = 255,  // ANSI bytes of a member name, without the terminator
+    };
+    // Stamped on every member: 3 December 2001, 14:25:12 (FAT encoding).
+    static const WORD kMemberDate = 0x2B83;
+    static const WORD kMemberTime = 0x7326;
+    static const WORD kSetId = 2892;
+
+    CCabWrite();
+
+    // Adds a member; its bytes are not copied and must stay valid until
+    // Write.  Fails for an empty or overlong name, a full list, or a member
+    // that would take the cabinet past its size limits.
+    int AddFile(const char* name, const BYTE* data, DWORD size);
+    void Reset();
+    int GetFileCount() const { return m_count; }
+
+    // The cabinet's size in bytes for the members added so far.
+    DWORD GetCabinetSize() const;
+    // Writes the cabinet to path, whole or not at all: into "<path>.new~"
+    // first, then renamed over path.
+    int Write(const wchar_t* path) const;
+
+private:
+    struct Member {
+        char name[kMaxNameBytes + 1];
+        const BYTE* data;
+        DWORD size;
+    };
+
+    static DWORD BlocksFor(DWORD size) { return size / kBlockSize + 1; }
+    DWORD TotalBlocks() const;
+    DWORD DirectorySize() const;  // header, folder entry and file entries
+    int WriteAll(ceWriteFile& file) const;
+
+    Member m_members[kMaxMembers];
+    int m_count;
+};
+
+class SKIN_PACKAGE_API CSknExtract {
 public:
     enum {
         kMaxChangedFiles = 5,

@@ -144,6 +144,13 @@ const CCabRead::FileInfo* CCabRead::FindFile(const wchar_t* name) const
     return nullptr;
 }
 
+const CCabRead::FileInfo* CCabRead::FileAt(int index) const
+{
+    if (!m_loaded || index < 0 || index >= m_fileCount || !m_files[index].usable)
+        return nullptr;
+    return &m_files[index];
+}
+
 int CCabRead::HasFile(const wchar_t* name) const
 {
     return FindFile(name) != nullptr;
@@ -151,7 +158,12 @@ int CCabRead::HasFile(const wchar_t* name) const
 
 const wchar_t* CCabRead::GetFileName(int index) const
 {
-    if (!m_loaded || index < 0 || index >= m_fileCount || !m_files[index].usable)
-        return nullptr;
-    return m_files[index].name;
+    const FileInfo* file = FileAt(index);
+    return file ? file->name : nullptr;
+}
+
+DWORD CCabRead::GetFileSizeAt(int index) const
+{
+    const FileInfo* file = FileAt(index);
+    return file ? file->entry.size : 0;
 }

@@ -126,3 +126,17 @@ DWORD CCabRead::GetFileSize(const wchar_t* name)
     const FileInfo* file = FindFile(name);
     return file ? file->entry.size : 0;
 }
+
+int CCabRead::ExtractFileAt(int index, const wchar_t* destination)
+{
+    if (!destination || !*destination)
+        return 0;
+    const FileInfo* file = FileAt(index);
+    return file && WriteToFile(*file, destination);
+}
+
+int CCabRead::ExtractFileAtToBuffer(int index, BYTE* buffer, DWORD capacity)
+{
+    const FileInfo* file = FileAt(index);
+    return file && WriteToBuffer(*file, buffer, capacity);
+}

@@ -318,6 +318,11 @@ AYGSHELLAPI BOOL WINAPI SHResolveShortcut(LPCWSTR szShortcut, LPWSTR pszPath, in
 #define CSIDL_PROGRAM_FILES     0x0026   // \Program Files
 #endif
 
+// The documents folder of a volume into pszDocs (MAX_PATH characters):
+// "\My Documents" for the root "\"; "\<card>\My Documents" for a storage
+// card "\<card>" when that folder exists.  FALSE for anything else.
+AYGSHELLAPI BOOL WINAPI SHGetDocumentsFolder(LPCWSTR pszVolume, LPWSTR pszDocs);
+
 /* ------------------------------------------------------------------------ */
 /* Shell execution of device paths                                          */
 /* ------------------------------------------------------------------------ */

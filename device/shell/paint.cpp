@@ -17,6 +17,23 @@ void FillVerticalGradient(HDC dc, const RECT& rc, COLORREF top, COLORREF bottom)
     GradientFill(dc, v, 2, &r, 1, GRADIENT_FILL_RECT_V);
 }
 
+void FillHorizontalGradient(HDC dc, const RECT& rc, COLORREF left, COLORREF right)
+{
+    TRIVERTEX v[2] = {};
+    v[0].x = rc.left;
+    v[0].y = rc.top;
+    v[0].Red = (COLOR16)(GetRValue(left) << 8);
+    v[0].Green = (COLOR16)(GetGValue(left) << 8);
+    v[0].Blue = (COLOR16)(GetBValue(left) << 8);
+    v[1].x = rc.right;
+    v[1].y = rc.bottom;
+    v[1].Red = (COLOR16)(GetRValue(right) << 8);
+    v[1].Green = (COLOR16)(GetGValue(right) << 8);
+    v[1].Blue = (COLOR16)(GetBValue(right) << 8);
+    GRADIENT_RECT r = {0, 1};
+    GradientFill(dc, v, 2, &r, 1, GRADIENT_FILL_RECT_H);
+}
+
 HFONT CreateShellFont(int height, bool bold)
 {
     return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,

@@ -4,12 +4,17 @@
 #pragma once
 #include <windows.h>
 
+#include <devlog.h>
 #include <shellproto.h>
 
 // Device screen geometry.
 constexpr int kScreenWidth = 240;
 constexpr int kScreenHeight = 320;
 constexpr int kTaskBarHeight = 26;
+// The Today screen's command bar along the bottom of the screen.
+constexpr int kCommandBarHeight = 26;
+// WM_SETTINGCHANGE's wParam when a theme was applied.
+constexpr WPARAM kThemeChanged = 0xF2;
 
 // Task bar (taskbar.cpp).
 BOOL RegisterTaskBarClass(HINSTANCE instance);
@@ -44,6 +49,10 @@ bool IsHookedTaskBarMessage(UINT msg, WPARAM wp);
 bool AskTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp);
 // Tells the subscribers that asked for it, after the task bar's own handling.
 void TellTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp);
+
+// The Start menu (start_menu.cpp): the drop-down below the start flag.
+void ToggleStartMenu(HWND taskBar);
+bool IsStartMenuOpen();
 
 // Notification icons in the task bar (notify_icons.cpp).
 bool HandleNotifyIcon(const SHELL_NOTIFYICON_DATA& request);
@@ -87,6 +96,24 @@ void KeepTopmostWindowsOnTop();
 BOOL RegisterTodayClass(HINSTANCE instance);
 HWND CreateTodayScreen(HINSTANCE instance);
 
+// The theme's colours by value name ("4" -> 4) under HKLM
+// "SOFTWARE\Microsoft\Color" (theme_colours.cpp): ThemeColour falls back to
+// the device's default set; StoredThemeColour is false for a value that is
+// not stored.  Both read what ReloadThemeColours read last.
+void ReloadThemeColours();
+COLORREF ThemeColour(int name);
+bool StoredThemeColour(int name, COLORREF* value);
+
+// The Today screen's picture, colours and command bar (today_theme.cpp).
+void ReloadTodayTheme();
+void UnloadTodayTheme();
+// White, with the theme's picture at its natural size from rc's top-left.
+void DrawTodayPicture(HDC dc, const RECT& rc);
+// The bottom kCommandBarHeight pixels of the client area.
+void DrawTodayCommandBar(HDC dc, const RECT& client);
+// "today: theme "<Skin>"" in the device log.
+void LogTodayTheme();
+
 // Today items (today_items.cpp): the item libraries registered under
 // HKLM "Software\Microsoft\Today\Items", stacked below the built-in rows.
 void LoadTodayItems(HWND today, int top);
@@ -95,8 +122,13 @@ void UnloadTodayItems();
 // changed.  Returns true when the layout changed.
 bool PollTodayItems(int top);
 
+// A device picture file decoded into a bitmap (owned by the caller), from
+// ROM when RAM has no file of the name (device_picture.cpp).
+HBITMAP DecodeDevicePicture(const wchar_t* path, SIZE* size);
+
 // Drawing helpers shared by the shell's windows (paint.cpp).
 void FillVerticalGradient(HDC dc, const RECT& rc, COLORREF top, COLORREF bottom);
+void FillHorizontalGradient(HDC dc, const RECT& rc, COLORREF left, COLORREF right);
 HFONT CreateShellFont(int height, bool bold);
 // The text of the owner's name (HKCU "ControlPanel\Owner" value "Owner",
 // UTF-16, at most 36 characters), or an empty string.

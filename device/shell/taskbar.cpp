@@ -40,8 +40,13 @@ struct BarView {
 };
 BarView g_shown = {};
 
-const COLORREF kBarTop = RGB(0x2F, 0x6E, 0xCF);
-const COLORREF kBarBottom = RGB(0x0B, 0x3B, 0x8F);
+// The theme's colours of the bar: a gradient from "5" at the left to "8"
+// at the right, its text in "9".
+const int kBarLeftColour = 5;
+const int kBarRightColour = 8;
+const int kBarTextColour = 9;
+// Taps left of this open the Start menu (when the flag shows).
+const int kStartFlagRight = 24;
 
 // An ordinary application window: visible, top-level, titled, not a tool
 // window (the shell's own strips have empty titles and the tool style).
@@ -140,12 +145,12 @@ void PaintTaskBar(HWND wnd, HDC dc, const BarView& view)
 {
     RECT rc;
     GetClientRect(wnd, &rc);
-    FillVerticalGradient(dc, rc, kBarTop, kBarBottom);
+    FillHorizontalGradient(dc, rc, ThemeColour(kBarLeftColour), ThemeColour(kBarRightColour));
     if (view.startIcon)
         DrawStartFlag(dc, 4, 5);
 
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
+    SetTextColor(dc, ThemeColour(kBarTextColour));
 
     // Right to left: the corner, the clock, the icons, then the title in
     // what is left.
@@ -266,6 +271,8 @@ void OwnHandling(HWND wnd, UINT msg, LPARAM lp)
         GetClientRect(wnd, &rc);
         if (!ReleaseNotifyIcon() && PtInRect(&rc, point) && point.x >= kCornerLeft)
             TapCorner();
+        else if (PtInRect(&rc, point) && point.x < kStartFlagRight && g_shown.startIcon)
+            ToggleStartMenu(wnd);
         InvalidateRect(wnd, nullptr, FALSE);
         break;
     }
@@ -297,6 +304,10 @@ LRESULT CALLBACK TaskBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_SETTINGCHANGE:
         if (wp == kButtonsChanged)
             ReloadHardwareKeys();
+        if (wp == kThemeChanged) {
+            ReloadThemeColours();
+            InvalidateRect(wnd, nullptr, FALSE);
+        }
         return 0;
     case WM_ERASEBKGND:
         return 1;

@@ -11,7 +11,6 @@
 namespace {
 
 const wchar_t kTodayClass[] = L"DesktopExplorerWindow";
-const wchar_t kBackgroundPath[] = L"\\Windows\\tdybkgnd.bmp";
 constexpr UINT_PTR kDateTimer = 1;
 constexpr UINT_PTR kItemPollTimer = 2;
 constexpr UINT kItemPollMs = 4000;
@@ -25,8 +24,11 @@ constexpr UINT kLoadItemsMessage = WM_APP + 1;
 // screen and by the items that ask for it (TODAYM_DRAWWATERMARK).
 HBITMAP g_background = nullptr;
 
-const COLORREF kRowText = RGB(0x00, 0x00, 0x00);
-const COLORREF kRowLine = RGB(0xB8, 0xC8, 0xE0);
+// The theme's colours of the rows: text "4", lines "6".
+const int kRowTextColour = 4;
+const int kRowLineColour = 6;
+// TODAYM_GETCOLOR: 0x10000000 + n asks for the theme's value "n".
+const WPARAM kThemeColourBase = 0x10000000;
 
 void DrawCalendarIcon(HDC dc, int x, int y)
 {
@@ -58,7 +60,7 @@ void DrawOwnerIcon(HDC dc, int x, int y)
 void DrawRow(HDC dc, int top, const wchar_t* text, bool bold)
 {
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kRowText);
+    SetTextColor(dc, ThemeColour(kRowTextColour));
     HFONT font = CreateShellFont(12, bold);
     HGDIOBJ old = SelectObject(dc, font);
     RECT rc = {26, top, kScreenWidth - 4, top + kRowHeight};
@@ -66,30 +68,12 @@ void DrawRow(HDC dc, int top, const wchar_t* text, bool bold)
     SelectObject(dc, old);
     DeleteObject(font);
 
-    HPEN pen = CreatePen(PS_SOLID, 1, kRowLine);
+    HPEN pen = CreatePen(PS_SOLID, 1, ThemeColour(kRowLineColour));
     HGDIOBJ oldPen = SelectObject(dc, pen);
     MoveToEx(dc, 0, top + kRowHeight - 1, nullptr);
     LineTo(dc, kScreenWidth, top + kRowHeight - 1);
     SelectObject(dc, oldPen);
     DeleteObject(pen);
-}
-
-void DrawBackgroundPicture(HDC dc, const RECT& rc)
-{
-    HBITMAP picture = (HBITMAP)LoadImageW(nullptr, kBackgroundPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-    if (picture) {
-        HDC mem = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(mem, picture);
-        BITMAP bm;
-        GetObjectW(picture, sizeof(bm), &bm);
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-        SelectObject(mem, old);
-        DeleteDC(mem);
-        DeleteObject(picture);
-        return;
-    }
-    FillVerticalGradient(dc, rc, RGB(0xFF, 0xFF, 0xFF), RGB(0xD6, 0xE4, 0xF7));
 }
 
 void ForgetBackground()
@@ -112,7 +96,7 @@ void CopyBackground(HWND wnd, HDC dc, const RECT& rc, int x, int y)
         g_background = CreateCompatibleBitmap(screen, client.right, client.bottom);
         ReleaseDC(nullptr, screen);
         HGDIOBJ old = SelectObject(mem, g_background);
-        DrawBackgroundPicture(mem, client);
+        DrawTodayPicture(mem, client);
         SelectObject(mem, old);
     }
     HGDIOBJ old = SelectObject(mem, g_background);
@@ -160,6 +144,10 @@ LRESULT DrawWatermark(HWND wnd, const TODAYDRAWWATERMARKINFO* info)
 
 LRESULT ItemColour(WPARAM which)
 {
+    COLORREF stored = 0;
+    if (which >= kThemeColourBase && which < kThemeColourBase + 0x10000 &&
+        StoredThemeColour(static_cast<int>(which - kThemeColourBase), &stored))
+        return stored;
     switch (which) {
     case TODAYCOLOR_HIGHLIGHT:
         return GetSysColor(COLOR_HIGHLIGHT);
@@ -167,7 +155,7 @@ LRESULT ItemColour(WPARAM which)
         return GetSysColor(COLOR_HIGHLIGHTTEXT);
     case TODAYCOLOR_TEXT:
     default:
-        return kRowText;
+        return ThemeColour(kRowTextColour);
     }
 }
 
@@ -198,12 +186,14 @@ void PaintToday(HWND wnd, HDC dc)
     line[63] = L'\0';
     DrawOwnerIcon(dc, 6, kRowHeight + 2);
     DrawRow(dc, kRowHeight, line, false);
+    DrawTodayCommandBar(dc, rc);
 }
 
 LRESULT CALLBACK TodayProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
     case WM_CREATE:
+        ReloadTodayTheme();
         SetTimer(wnd, kDateTimer, 60 * 1000, nullptr);
         SetTimer(wnd, kItemPollTimer, kItemPollMs, nullptr);
         // The items load once the window exists: they are its children.
@@ -219,8 +209,11 @@ LRESULT CALLBACK TodayProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         // A theme, the owner's name or the item list may have changed; the
         // buttons and the input panel are none of the Today screen's business.
         if (wp != kButtonsChanged && wp != kInputPanelMoved) {
+            ReloadTodayTheme();
             ForgetBackground();
             ReloadItems(wnd);
+            if (wp == kThemeChanged)
+                LogTodayTheme();
         }
         return 0;
     case WM_TIMECHANGE:
@@ -241,6 +234,7 @@ LRESULT CALLBACK TodayProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_DESTROY:
         UnloadTodayItems();
         ForgetBackground();
+        UnloadTodayTheme();
         return 0;
     case WM_ERASEBKGND:
         return 1;

@@ -101,13 +101,16 @@ int WindowHeight(HWND wnd)
     return GetWindowRect(wnd, &rc) ? rc.bottom - rc.top : 0;
 }
 
+// Items stack from top down to the command bar, which they never cover.
 void Layout(int top)
 {
+    const int bottom = kScreenHeight - kTaskBarHeight - kCommandBarHeight;
     int y = top;
     for (const auto& item : g_items) {
-        SetWindowPos(item->record.hwndCustom, nullptr, 0, y, kScreenWidth, item->height,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        y += item->height;
+        int height = std::max(0, std::min(item->height, bottom - y));
+        SetWindowPos(item->record.hwndCustom, nullptr, 0, y, kScreenWidth, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | (height > 0 ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        y += height;
     }
 }
 

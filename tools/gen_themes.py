@@ -1,0 +1,514 @@
+#!/usr/bin/python3
+"""Draws and packs the device's themes and the theme tools' icons.
+
+    /usr/bin/python3 tools/gen_themes.py              write the committed output below
+    /usr/bin/python3 tools/gen_themes.py --fixtures DIR
+                                                      the sample themes and their colours
+                                                      (colours.txt) into DIR, for the tests
+
+A theme file (".tsk") is a plain cabinet holding the device setup file
+"ZARQQV~1.000" (a template with the theme's eleven colours patched in) and
+the theme's pictures, "0stwater.002" (the Start picture, 240 x 255) and
+"tdywater.001" (the Today picture, 240 x 268: the screen between the task bar
+and the command bar); an animated theme adds its page "0000at2k.005", movie
+"0000at2k.004" and control file "0000at2k.003" before them.  Cabinets are
+packed by gcab (`gcab --create --nopath`), whose blocks run across members:
+that they read shows the theme library takes any plain cabinet.
+
+Writes (the output is committed; run this again only to change the art):
+    device/image/rom/Windows/stwater.gif, tdywater.gif
+                        the built-in default theme's pictures in the device's
+                        ROM (copies of the seed image's RAM pictures)
+    device/image/rom/Windows/Glacier.tsk, Graphite.tsk
+                        the two built-in themes in ROM
+    themes/samples/My Documents/{Ocean,Sunset,Meadow,Amber,Night,Aurora}.tsk
+                        sample themes for the user's documents ("Aurora" is
+                        animated; its page names a height and a bgcolor)
+    themes/samples/Storage Card/Harvest.tsk
+                        a sample on the storage card's documents folder
+    themes/rotator/rotator.ico, schedule1.ico ... schedule4.ico
+                        the rotator's icon (101) and its notification icons
+                        (105-108), one per schedule
+    themes/turnsel/schedules.bmp
+                        the editor's schedule buttons: 64 x 16, four 16 x 16
+                        pictures on light grey 0xC0C0C0 (transparent)
+    themes/rotapan/rotapan.ico
+                        the control-panel entry's icon (102)
+
+Needs Pillow (python3-pil) and gcab.  Output is deterministic.
+"""
+
+import math
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+from PIL import Image, ImageDraw, ImageFilter
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+TODAY_SIZE = (240, 268)
+START_SIZE = (240, 255)
+
+# The colour table: index -> registry value name.
+VALUE_NAMES = ["4", "6", "5", "8", "9", "7", "10", "13", "14", "25", "26"]
+
+
+def colorref(rgb):
+    r, g, b = rgb
+    return r | (g << 8) | (b << 16)
+
+
+class Theme:
+    """A theme: its name, eleven colours (RGB tuples by index), and how its
+    pictures are drawn."""
+
+    def __init__(self, name, colours, today, start, animated=None):
+        self.name = name
+        self.colours = colours
+        self.today = today
+        self.start = start
+        self.animated = animated
+
+
+def colours(text, line, caption_left, caption_right, caption_text, command_bar, tray,
+            message_left=(0x00, 0x00, 0xA0), message_right=(0x00, 0x80, 0xFF),
+            warning_left=(0xFF, 0x00, 0x00), warning_right=(0xFF, 0x80, 0x40)):
+    return [text, line, caption_left, caption_right, caption_text, command_bar, tray,
+            message_left, message_right, warning_left, warning_right]
+
+
+# --- Pictures ----------------------------------------------------------------
+
+def lerp(a, b, t):
+    return tuple(int(round(x + (y - x) * t)) for x, y in zip(a, b))
+
+
+def gradient(size, top, bottom):
+    width, height = size
+    image = Image.new("RGB", size)
+    draw = ImageDraw.Draw(image)
+    for y in range(height):
+        draw.line([(0, y), (width - 1, y)], fill=lerp(top, bottom, y / max(1, height - 1)))
+    return image
+
+
+def blend_layer(image, draw_layer, blur=0):
+    layer = Image.new("RGBA", image.size, (0, 0, 0, 0))
+    draw_layer(ImageDraw.Draw(layer))
+    if blur:
+        layer = layer.filter(ImageFilter.GaussianBlur(blur))
+    return Image.alpha_composite(image.convert("RGBA"), layer).convert("RGB")
+
+
+def waves(size, top, bottom, crest):
+    image = gradient(size, top, bottom)
+    width, height = size
+
+    def draw(d):
+        for k in range(6):
+            base = height * (0.45 + 0.09 * k)
+            points = [(x, base + 6 * math.sin(x / 19.0 + k * 1.3)) for x in range(0, width + 1, 4)]
+            d.line(points, fill=crest + (110 - 12 * k,), width=3)
+    return blend_layer(image, draw, blur=1)
+
+
+def sun(size, top, bottom, disc, glow):
+    image = gradient(size, top, bottom)
+    width, height = size
+
+    def draw(d):
+        cx, cy = width * 0.62, height * 0.58
+        for r, a in ((70, 40), (48, 90)):
+            d.ellipse([cx - r, cy - r, cx + r, cy + r], fill=glow + (a,))
+        d.ellipse([cx - 30, cy - 30, cx + 30, cy + 30], fill=disc + (255,))
+        d.rectangle([0, height * 0.74, width, height], fill=(40, 20, 60, 150))
+    return blend_layer(image, draw, blur=2)
+
+
+def hills(size, sky_top, sky_bottom, near, far):
+    image = gradient(size, sky_top, sky_bottom)
+    width, height = size
+
+    def draw(d):
+        for colour, base, amp, phase in ((far, 0.55, 18, 0.4), (near, 0.7, 14, 1.9)):
+            points = [(x, height * base + amp * math.sin(x / 37.0 + phase)) for x in range(0, width + 1, 4)]
+            d.polygon(points + [(width, height), (0, height)], fill=colour + (255,))
+    return blend_layer(image, draw)
+
+
+def rings(size, top, bottom, ring, centre):
+    image = gradient(size, top, bottom)
+
+    def draw(d):
+        cx, cy = centre
+        for radius in range(30, 260, 28):
+            d.ellipse([cx - radius, cy - radius, cx + radius, cy + radius], outline=ring + (90,), width=5)
+    return blend_layer(image, draw, blur=2)
+
+
+def stars(size, top, bottom, seed):
+    image = gradient(size, top, bottom)
+    width, height = size
+    state = seed
+
+    def draw(d):
+        nonlocal state
+        for _ in range(70):
+            state = (state * 1103515245 + 12345) & 0x7FFFFFFF
+            x = state % width
+            state = (state * 1103515245 + 12345) & 0x7FFFFFFF
+            y = state % int(height * 0.8)
+            d.point((x, y), fill=(255, 255, 240, 220))
+        d.ellipse([168, 26, 206, 64], fill=(240, 236, 210, 255))
+        d.ellipse([180, 20, 214, 54], fill=top + (255,))
+    return blend_layer(image, draw)
+
+
+def bands(size, top, bottom, band):
+    image = gradient(size, top, bottom)
+    width, height = size
+
+    def draw(d):
+        for k in range(4):
+            points = [(x, height * (0.2 + 0.08 * k) + 20 * math.sin(x / 31.0 + k)) for x in range(0, width + 1, 4)]
+            d.line(points, fill=band + (120 - 20 * k,), width=10)
+    return blend_layer(image, draw, blur=4)
+
+
+def stripes(size, top, bottom, stripe):
+    image = gradient(size, top, bottom)
+    width, height = size
+
+    def draw(d):
+        for x in range(-height, width, 22):
+            d.line([(x, height), (x + height, 0)], fill=stripe + (60,), width=7)
+    return blend_layer(image, draw, blur=1)
+
+
+def fields(size, sky, crop, row):
+    image = gradient(size, sky, (250, 236, 200))
+    width, height = size
+
+    def draw(d):
+        d.polygon([(0, height * 0.52), (width, height * 0.46), (width, height), (0, height)], fill=crop + (255,))
+        for k in range(10):
+            y = height * 0.55 + k * k * 1.4 + k * 4
+            d.line([(0, y), (width, y - 6)], fill=row + (160,), width=2)
+    return blend_layer(image, draw)
+
+
+def save_gif(image, path):
+    image.quantize(colors=128, method=Image.Quantize.MEDIANCUT).save(path, format="GIF", optimize=False)
+
+
+# --- Setup file ----------------------------------------------------------------
+
+def setup_file(theme_colours, animated):
+    """The device setup file of a theme: the still (509 bytes) or animated
+    (584 bytes) template with the eleven colours patched in."""
+    still_values = [("5", "BF000000"), ("8", "80000000"), ("9", "FFFFFF00"), ("4", "FFFFFF00"),
+                    ("6", "BF000000"), ("7", "C0C0C000"), ("10", "80000000"), ("11", "80000000"),
+                    ("12", "80000000"), ("13", "BF000000"), ("14", "BF000000"), ("25", "FF000000"),
+                    ("26", "BF000000")]
+    animated_values = [("5", "00000000"), ("8", "00000000"), ("9", "FFFFFF00"), ("4", "FFFFFF00"),
+                       ("6", "00000000"), ("7", "80808000"), ("10", "FF000000"), ("11", "C0C0C000"),
+                       ("12", "80808000"), ("13", "FF000000"), ("14", "FF000000"), ("25", "FF000000"),
+                       ("26", "FF000000"), ("42", "6D736674")]
+    files = [(1, "tdywater.gif"), (2, "stwater.gif")]
+    if animated:
+        files += [(3, "at2k.atc"), (4, "at2k.swf"), (5, "at2k.htm")]
+    values = animated_values if animated else still_values
+    folders = [2] if animated else [2, 1]
+    strings = ["%CE2%", "%CE2%", "Software", "Microsoft", "Color"]
+    app_name = b"ZARQ  COM\0" if animated else b"ZARQ COM\0"
+    provider = b"Windows\0"
+    unsupported = b"HPC\0JUPITER\0\0"
+
+    def text(s):
+        return s.encode("ascii") + b"\0"
+
+    sections = []
+    sections.append(b"".join(struct.pack("<HH", i + 1, len(text(s))) + text(s) for i, s in enumerate(strings)))
+    sections.append(b"".join(struct.pack("<HHHH", f, 4, f, 0) for f in folders))
+    sections.append(b"".join(struct.pack("<HHHIH", n, 2, n, 0x40000000, len(text(name))) + text(name)
+                             for n, name in files))
+    sections.append(struct.pack("<HHHH", 1, 3, 0, 8) + struct.pack("<HHHH", 3, 4, 5, 0))
+    colour_of = {VALUE_NAMES[i]: colorref(rgb) for i, rgb in enumerate(theme_colours)}
+    records = []
+    for i, (name, data) in enumerate(values):
+        data = struct.pack("<I", colour_of[name]) if name in colour_of else bytes.fromhex(data)
+        records.append(struct.pack("<HHHIH", i + 1, 1, 0, 1, len(text(name)) + 4) + text(name) + data)
+    sections.append(b"".join(records))
+
+    header_size = 100
+    offsets = []
+    position = header_size
+    for section in sections:
+        offsets.append(position)
+        position += len(section)
+    app_at = position
+    provider_at = app_at + len(app_name)
+    unsupported_at = provider_at + len(provider)
+    length = unsupported_at + len(unsupported)
+    counts = [len(strings), len(folders), len(files), 1, len(values), 0]
+    header = b"MSCE" + struct.pack("<IIIII", 0, length, 0, 1, 2577) + struct.pack("<IIII", 3, 0, 100, 0)
+    header += struct.pack("<II", 0, 0) + struct.pack("<6H", *counts) + struct.pack("<6I", *(offsets + [0]))
+    header += struct.pack("<6H", app_at, len(app_name), provider_at, len(provider), unsupported_at,
+                          len(unsupported))
+    header += struct.pack("<HH", 0, 0)
+    assert len(header) == header_size
+    data = header + b"".join(sections) + app_name + provider + unsupported
+    assert len(data) == (584 if animated else 509), len(data)
+    return data
+
+
+# --- Animated theme files ------------------------------------------------------
+
+def animation_page(background, height):
+    colour = "#%02x%02x%02x" % background
+    return ("<html><body bgcolor='%s' topmargin='0' leftmargin='0'>"
+            "<object classid='clsid:D27CDB6E-AE6D-11cf-96B8-444553540000' id='pocketpc' width='240' height='%d'>"
+            "<param name='bgcolor' value='%s'/><param name='movie' value='\\Windows\\at2k.swf'/>"
+            "<param name='quality' value='high'/></object></body></html>\r\n" % (colour, height, colour)).encode("ascii")
+
+
+def animation_movie(background, frames):
+    """A small uncompressed movie: a 240 x 160 stage, its background colour
+    and the given number of empty frames."""
+    # The stage rectangle: 5 bits of field width, then xmin, xmax, ymin and
+    # ymax in twips with that width, padded to whole bytes.
+    nbits = 15
+    value = nbits
+    for field in (0, 240 * 20, 0, 160 * 20):
+        value = (value << nbits) | field
+    total = 5 + 4 * nbits
+    pad = (8 - total % 8) % 8
+    rect = (value << pad).to_bytes((total + pad) // 8, "big")
+
+    def tag(code, body):
+        return struct.pack("<H", (code << 6) | len(body)) + body
+    body = rect + struct.pack("<HH", 12 << 8, frames)
+    body += tag(9, bytes(background))  # background colour
+    for _ in range(frames):
+        body += tag(1, b"")            # show frame
+    body += tag(0, b"")                # end
+    return b"FWS" + bytes([6]) + struct.pack("<I", 8 + len(body)) + body
+
+
+def animation_control(name):
+    return ("[Animation]\r\nName=%s\r\nMovie=\\Windows\\at2k.swf\r\nPage=\\Windows\\at2k.htm\r\n" % name).encode("ascii")
+
+
+# --- Packing ---------------------------------------------------------------------
+
+# Every member carries this time stamp (gcab takes the file's time).
+MEMBER_TIME = time.mktime((2001, 12, 3, 14, 25, 12, 0, 0, -1))
+
+
+def pack(theme, output):
+    with tempfile.TemporaryDirectory() as work:
+        members = [("ZARQQV~1.000", setup_file(theme.colours, theme.animated is not None))]
+        if theme.animated is not None:
+            background, height = theme.animated
+            members += [("0000at2k.005", animation_page(background, height)),
+                        ("0000at2k.004", animation_movie(background, 12)),
+                        ("0000at2k.003", animation_control(theme.name))]
+        start_path = os.path.join(work, "0stwater.002")
+        today_path = os.path.join(work, "tdywater.001")
+        save_gif(theme.start(), start_path)
+        save_gif(theme.today(), today_path)
+        for name, data in members:
+            with open(os.path.join(work, name), "wb") as out:
+                out.write(data)
+        names = [name for name, _ in members] + ["0stwater.002", "tdywater.001"]
+        for name in names:
+            os.utime(os.path.join(work, name), (MEMBER_TIME, MEMBER_TIME))
+        os.makedirs(os.path.dirname(output), exist_ok=True)
+        if os.path.exists(output):
+            os.remove(output)
+        subprocess.run(["gcab", "--create", "--nopath", output] + names, cwd=work, check=True)
+
+
+# --- The themes --------------------------------------------------------------------
+
+BUILT_IN = [
+    Theme("Glacier",
+          colours((0x10, 0x30, 0x60), (0x90, 0xB8, 0xD8), (0x60, 0x98, 0xD0), (0x18, 0x48, 0x88),
+                  (0xFF, 0xFF, 0xFF), (0xD8, 0xE8, 0xF4), (0x30, 0x70, 0xB0)),
+          lambda: rings(TODAY_SIZE, (0xF4, 0xFA, 0xFF), (0xC8, 0xDE, 0xF2), (0x80, 0xB0, 0xE0), (200, 230)),
+          lambda: rings(START_SIZE, (0xEC, 0xF4, 0xFC), (0xD0, 0xE4, 0xF6), (0x90, 0xB8, 0xE0), (40, 220))),
+    Theme("Graphite",
+          colours((0x20, 0x20, 0x20), (0x90, 0x90, 0x98), (0x70, 0x74, 0x80), (0x30, 0x32, 0x38),
+                  (0xF0, 0xF0, 0xF0), (0xB8, 0xBC, 0xC4), (0x50, 0x54, 0x5C)),
+          lambda: stripes(TODAY_SIZE, (0xE8, 0xE8, 0xEC), (0xB0, 0xB4, 0xBC), (0x60, 0x64, 0x70)),
+          lambda: stripes(START_SIZE, (0xF0, 0xF0, 0xF2), (0xC8, 0xCA, 0xD0), (0x80, 0x84, 0x90))),
+]
+
+SAMPLES = [
+    Theme("Ocean",
+          colours((0x00, 0x20, 0x50), (0x40, 0x80, 0xB0), (0x00, 0x60, 0xA8), (0x00, 0x28, 0x60),
+                  (0xFF, 0xFF, 0xFF), (0x00, 0x50, 0x88), (0x00, 0x38, 0x70)),
+          lambda: waves(TODAY_SIZE, (0xC8, 0xE8, 0xF8), (0x10, 0x60, 0xA0), (0xFF, 0xFF, 0xFF)),
+          lambda: waves(START_SIZE, (0xE0, 0xF2, 0xFA), (0x60, 0xA0, 0xD0), (0xFF, 0xFF, 0xFF))),
+    Theme("Sunset",
+          colours((0x50, 0x10, 0x10), (0xE0, 0x80, 0x50), (0xF0, 0x80, 0x20), (0xA0, 0x20, 0x50),
+                  (0xFF, 0xFF, 0xF0), (0xC0, 0x50, 0x30), (0x90, 0x20, 0x40)),
+          lambda: sun(TODAY_SIZE, (0xFF, 0xC0, 0x70), (0xB0, 0x40, 0x70), (0xFF, 0xF0, 0xB0), (0xFF, 0xD0, 0x80)),
+          lambda: sun(START_SIZE, (0xFF, 0xD8, 0xA0), (0xE0, 0x80, 0x90), (0xFF, 0xF4, 0xC8), (0xFF, 0xE0, 0xA0))),
+    Theme("Meadow",
+          colours((0x10, 0x40, 0x10), (0x70, 0xB0, 0x60), (0x40, 0xA0, 0x30), (0x10, 0x60, 0x20),
+                  (0xFF, 0xFF, 0xFF), (0x90, 0xC8, 0x70), (0x30, 0x80, 0x30)),
+          lambda: hills(TODAY_SIZE, (0xB8, 0xE0, 0xFF), (0xF0, 0xF8, 0xFF), (0x50, 0x9C, 0x40), (0x90, 0xC8, 0x70)),
+          lambda: hills(START_SIZE, (0xD0, 0xEC, 0xFF), (0xF6, 0xFB, 0xFF), (0x80, 0xBC, 0x68), (0xB0, 0xDA, 0x98))),
+    Theme("Amber",
+          colours((0x50, 0x28, 0x00), (0xD8, 0x98, 0x40), (0xF0, 0xA0, 0x10), (0xB0, 0x60, 0x00),
+                  (0x30, 0x18, 0x00), (0xF8, 0xD0, 0x80), (0xC8, 0x78, 0x10)),
+          lambda: rings(TODAY_SIZE, (0xFF, 0xF0, 0xD0), (0xF0, 0xC0, 0x70), (0xC0, 0x70, 0x10), (40, 60)),
+          lambda: rings(START_SIZE, (0xFF, 0xF6, 0xE0), (0xF6, 0xD8, 0xA0), (0xD0, 0x90, 0x30), (200, 40))),
+    Theme("Night",
+          colours((0xE0, 0xE8, 0xFF), (0x50, 0x58, 0x90), (0x20, 0x28, 0x60), (0x08, 0x08, 0x20),
+                  (0xE0, 0xE0, 0xFF), (0x18, 0x1C, 0x40), (0x30, 0x30, 0x70)),
+          lambda: stars(TODAY_SIZE, (0x08, 0x0C, 0x28), (0x28, 0x30, 0x68), 7),
+          lambda: stars(START_SIZE, (0x10, 0x14, 0x38), (0x30, 0x38, 0x70), 11)),
+    Theme("Aurora",
+          colours((0xD0, 0xFF, 0xE0), (0x30, 0x90, 0x70), (0x10, 0x50, 0x40), (0x08, 0x18, 0x30),
+                  (0xE0, 0xFF, 0xF0), (0x10, 0x30, 0x38), (0x20, 0x70, 0x60)),
+          lambda: bands(TODAY_SIZE, (0x06, 0x10, 0x24), (0x10, 0x28, 0x40), (0x40, 0xF0, 0xA0)),
+          lambda: bands(START_SIZE, (0x0C, 0x18, 0x30), (0x18, 0x38, 0x50), (0x60, 0xF8, 0xB8)),
+          animated=((0x10, 0x20, 0x40), 160)),
+]
+
+CARD_SAMPLE = Theme("Harvest",
+                    colours((0x48, 0x30, 0x08), (0xC8, 0xA0, 0x50), (0xD8, 0xA0, 0x30), (0x90, 0x58, 0x10),
+                            (0xFF, 0xFF, 0xF0), (0xE8, 0xD0, 0x90), (0xA0, 0x70, 0x20)),
+                    lambda: fields(TODAY_SIZE, (0xC0, 0xDC, 0xF0), (0xE0, 0xB0, 0x40), (0xB0, 0x80, 0x20)),
+                    lambda: fields(START_SIZE, (0xD8, 0xEA, 0xF6), (0xEC, 0xC8, 0x70), (0xC8, 0x98, 0x40)))
+
+
+def write_colours(themes, path):
+    """One line per theme: its file name and the eleven COLORREFs in hex."""
+    with open(path, "w") as out:
+        for theme in themes:
+            out.write("%s.tsk %s\n" % (theme.name, " ".join("%08X" % colorref(c) for c in theme.colours)))
+
+
+# --- Icons -----------------------------------------------------------------------------
+
+ICON_COLOURS = [(0x20, 0x60, 0xC8), (0x30, 0xA0, 0x40), (0xE0, 0x80, 0x20), (0xB0, 0x30, 0xA0)]
+DIGITS = {
+    1: ["010", "110", "010", "010", "111"],
+    2: ["110", "001", "010", "100", "111"],
+    3: ["110", "001", "010", "001", "110"],
+    4: ["101", "101", "111", "001", "001"],
+}
+
+
+def digit(d, n, x0, y0, scale, colour):
+    for row, line in enumerate(DIGITS[n]):
+        for col, c in enumerate(line):
+            if c == "1":
+                d.rectangle([x0 + col * scale, y0 + row * scale, x0 + (col + 1) * scale - 1,
+                             y0 + (row + 1) * scale - 1], fill=colour)
+
+
+def rotation_arrows(d, size, colour, width):
+    m = size * 0.12
+    d.arc([m, m, size - m - 1, size - m - 1], 200, 340, fill=colour, width=width)
+    d.arc([m, m, size - m - 1, size - m - 1], 20, 160, fill=colour, width=width)
+    a = size * 0.08
+    d.polygon([(size - m - 1 - a, size * 0.5 - 2 * a), (size - m - 1 + a, size * 0.5 - 2 * a),
+               (size - m - 1, size * 0.5)], fill=colour)
+    d.polygon([(m - a, size * 0.5 + 2 * a), (m + a, size * 0.5 + 2 * a), (m, size * 0.5)], fill=colour)
+
+
+def rotator_icon(size):
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    inset = size // 4
+    d.rectangle([inset, inset + 1, size - inset - 1, size - inset - 2], fill=(0xF0, 0xF6, 0xFF, 255),
+                outline=(0x20, 0x30, 0x50, 255))
+    d.rectangle([inset + 1, inset + 2, size - inset - 2, inset + max(2, size // 10)], fill=(0x20, 0x60, 0xC8, 255))
+    rotation_arrows(d, size, (0x20, 0x60, 0xC8, 255), max(1, size // 12))
+    return image
+
+
+def schedule_icon(n, size):
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    d.ellipse([0, 0, size - 1, size - 1], fill=ICON_COLOURS[n - 1] + (255,), outline=(0x20, 0x20, 0x30, 255))
+    scale = max(1, size // 9)
+    digit(d, n, (size - 3 * scale) // 2, (size - 5 * scale) // 2, scale, (255, 255, 255, 255))
+    return image
+
+
+def schedule_strip():
+    strip = Image.new("RGB", (64, 16), (0xC0, 0xC0, 0xC0))
+    for n in range(1, 5):
+        tile = schedule_icon(n, 16)
+        strip.paste(tile, ((n - 1) * 16, 0), tile)
+    return strip
+
+
+def panel_icon(size):
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    d.rectangle([1, 1, size - 2, size - 2], fill=(0xFF, 0xFF, 0xFF, 255), outline=(0x20, 0x30, 0x50, 255))
+    band = max(2, size // 6)
+    for i, colour in enumerate(ICON_COLOURS):
+        y = 2 + i * band
+        d.rectangle([2, y, size // 2 - 1, y + band - 2], fill=colour + (255,))
+    rotation_arrows(d, size, (0x20, 0x30, 0x50, 255), max(1, size // 14))
+    return image
+
+
+def save_icon(make, path):
+    large, small = make(32), make(16)
+    large.save(path, sizes=[(32, 32), (16, 16)], append_images=[small], bitmap_format="bmp")
+
+
+# --- Main --------------------------------------------------------------------------------
+
+def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--fixtures":
+        out = os.path.abspath(sys.argv[2])
+        os.makedirs(out, exist_ok=True)
+        for theme in SAMPLES + [CARD_SAMPLE] + BUILT_IN:
+            pack(theme, os.path.join(out, theme.name + ".tsk"))
+        write_colours(SAMPLES + [CARD_SAMPLE] + BUILT_IN, os.path.join(out, "colours.txt"))
+        return
+    if len(sys.argv) != 1:
+        sys.exit(__doc__)
+
+    rom = os.path.join(ROOT, "device", "image", "rom", "Windows")
+    os.makedirs(rom, exist_ok=True)
+    seed = os.path.join(ROOT, "device", "image", "drive", "Windows")
+    shutil.copyfile(os.path.join(seed, "StWater.gif"), os.path.join(rom, "stwater.gif"))
+    shutil.copyfile(os.path.join(seed, "tdywater.gif"), os.path.join(rom, "tdywater.gif"))
+    for theme in BUILT_IN:
+        pack(theme, os.path.join(rom, theme.name + ".tsk"))
+
+    samples = os.path.join(ROOT, "themes", "samples")
+    for theme in SAMPLES:
+        pack(theme, os.path.join(samples, "My Documents", theme.name + ".tsk"))
+    pack(CARD_SAMPLE, os.path.join(samples, "Storage Card", CARD_SAMPLE.name + ".tsk"))
+
+    rotator = os.path.join(ROOT, "themes", "rotator")
+    os.makedirs(rotator, exist_ok=True)
+    save_icon(rotator_icon, os.path.join(rotator, "rotator.ico"))
+    for n in range(1, 5):
+        save_icon(lambda size, n=n: schedule_icon(n, size), os.path.join(rotator, "schedule%d.ico" % n))
+    turnsel = os.path.join(ROOT, "themes", "turnsel")
+    os.makedirs(turnsel, exist_ok=True)
+    schedule_strip().save(os.path.join(turnsel, "schedules.bmp"))
+    rotapan = os.path.join(ROOT, "themes", "rotapan")
+    os.makedirs(rotapan, exist_ok=True)
+    save_icon(panel_icon, os.path.join(rotapan, "rotapan.ico"))
+
+
+if __name__ == "__main__":
+    main()

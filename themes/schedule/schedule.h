@@ -17,7 +17,7 @@ enum { kScheduleCount = 4 };
 struct CSchedule {
     enum Order { kSequential = 1, kRandom = 2 };
     // More themes than this are not kept, whatever a file says.
-    static const size_t kMaxThemes = 1000;
+    static constexpr size_t kMaxThemes = 1000;
 
     long interval = 0;  // minutes
     int order = kSequential;

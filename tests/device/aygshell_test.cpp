@@ -577,23 +577,4 @@ TEST(SpecialFolders, AreDeviceFoldersWithoutADrive)
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
 }
 
-// The root's documents folder always; a card's only when it has one.
-TEST(SpecialFolders, DocumentsFolderOfTheRootAndOfACard)
-{
-    wchar_t path[MAX_PATH] = L"?";
-    EXPECT_TRUE(SHGetDocumentsFolder(L"\\", path));
-    EXPECT_STREQ(L"\\My Documents", path);
-    EXPECT_TRUE(SHGetDocumentsFolder(L"\\Storage Card", path)) << "the image's card has its documents folder";
-    EXPECT_STREQ(L"\\Storage Card\\My Documents", path);
-    EXPECT_TRUE(SHGetDocumentsFolder(L"\\Storage Card\\", path));
-    EXPECT_STREQ(L"\\Storage Card\\My Documents", path);
-
-    ASSERT_TRUE(CreateDirectoryW(L"D:\\Bare Card", nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
-    EXPECT_FALSE(SHGetDocumentsFolder(L"\\Bare Card", path));
-    EXPECT_STREQ(L"", path);
-    RemoveDirectoryW(L"D:\\Bare Card");
-    EXPECT_FALSE(SHGetDocumentsFolder(L"\\No Such Card", path));
-    EXPECT_FALSE(SHGetDocumentsFolder(L"\\Windows\\Start Menu", path)) << "a volume is a folder at the root";
-}
-
 } // namespace

@@ -1,9 +1,11 @@
-// The object store's ROM through coredll's file functions: the device's
-// built-in files in \Windows, which the test device's ROM holds and its RAM
-// does not.
+// The device's storage: the object store's ROM through coredll's file
+// functions (the built-in files in \Windows, which the test device's ROM
+// holds and its RAM does not), and the documents folders of its volumes.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <aygshell.h>
 
 #include <string>
 #include <vector>
@@ -152,4 +154,23 @@ TEST_F(ObjectStore, RamFilesShadowAndUncoverTheRom)
     ASSERT_TRUE(MoveFileW(kRomTheme, parked));
     EXPECT_EQ(rom, Contents(kRomTheme));
     EXPECT_TRUE(DeleteFileW(parked));
+}
+
+// The root's documents folder always; a card's only when it has one.
+TEST(SpecialFolders, DocumentsFolderOfTheRootAndOfACard)
+{
+    wchar_t path[MAX_PATH] = L"?";
+    EXPECT_TRUE(SHGetDocumentsFolder(L"\\", path));
+    EXPECT_STREQ(L"\\My Documents", path);
+    EXPECT_TRUE(SHGetDocumentsFolder(L"\\Storage Card", path)) << "the image's card has its documents folder";
+    EXPECT_STREQ(L"\\Storage Card\\My Documents", path);
+    EXPECT_TRUE(SHGetDocumentsFolder(L"\\Storage Card\\", path));
+    EXPECT_STREQ(L"\\Storage Card\\My Documents", path);
+
+    ASSERT_TRUE(CreateDirectoryW(L"D:\\Bare Card", nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    EXPECT_FALSE(SHGetDocumentsFolder(L"\\Bare Card", path));
+    EXPECT_STREQ(L"", path);
+    RemoveDirectoryW(L"D:\\Bare Card");
+    EXPECT_FALSE(SHGetDocumentsFolder(L"\\No Such Card", path));
+    EXPECT_FALSE(SHGetDocumentsFolder(L"\\Windows\\Start Menu", path)) << "a volume is a folder at the root";
 }

@@ -4,7 +4,9 @@
     /usr/bin/python3 tools/gen_themes.py              write the committed output below
     /usr/bin/python3 tools/gen_themes.py --fixtures DIR
                                                       the sample themes and their colours
-                                                      (colours.txt) into DIR, for the tests
+                                                      (colours.txt) into DIR, for the tests,
+                                                      with two small themes in the library's
+                                                      own layout (Tiny.tsk, TinyAnimated.tsk)
 
 A theme file (".tsk") is a plain cabinet holding the device setup file
 "ZARQQV~1.000" (a template with the theme's eleven colours patched in) and
@@ -390,6 +392,44 @@ CARD_SAMPLE = Theme("Harvest",
                     lambda: fields(START_SIZE, (0xD8, 0xEA, 0xF6), (0xEC, 0xC8, 0x70), (0xC8, 0x98, 0x40)))
 
 
+def write_cabinet(members, output):
+    """A cabinet in the theme library's own layout: one folder, each
+    member's bytes in blocks of 32768 and a last block with the rest (empty
+    too), "ZARQ" in every checksum field."""
+    entries = b""
+    offset = 0
+    blocks = []
+    for name, data in members:
+        entries += struct.pack("<IIHHHH", len(data), offset, 0, 0x2B83, 0x7326, 0x20) + name.encode("ascii") + b"\0"
+        offset += len(data)
+        for start in range(0, len(data) + 1, 32768):
+            chunk = data[start:start + 32768]
+            blocks.append(b"ZARQ" + struct.pack("<HH", len(chunk), len(chunk)) + chunk)
+            if len(chunk) < 32768:
+                break
+    directory = 36 + 8 + len(entries)
+    size = directory + sum(len(b) for b in blocks)
+    header = b"MSCF" + struct.pack("<IIIII", 0, size, 0, 44, 0) + struct.pack("<BBHHHHH", 3, 1, 1, len(members), 0,
+                                                                            2892, 0)
+    folder = struct.pack("<IHH", directory, len(blocks), 0)
+    with open(output, "wb") as out:
+        out.write(header + folder + entries + b"".join(blocks))
+
+
+def tiny_themes(out):
+    """Small seeds for fuzzing, in the library's own layout: a still and an
+    animated theme with pictures of a few bytes."""
+    theme = SAMPLES[0]
+    still = [("ZARQQV~1.000", setup_file(theme.colours, False)), ("0stwater.002", b"GIF89a start"),
+             ("tdywater.001", b"GIF89a today")]
+    write_cabinet(still, os.path.join(out, "Tiny.tsk"))
+    animated = [("ZARQQV~1.000", setup_file(theme.colours, True)),
+                ("0000at2k.005", animation_page((0x10, 0x20, 0x40), 52)),
+                ("0000at2k.004", b"FWS\x06movie"), ("0000at2k.003", b"[Animation]"),
+                ("0stwater.002", b"GIF89a start"), ("tdywater.001", b"GIF89a today")]
+    write_cabinet(animated, os.path.join(out, "TinyAnimated.tsk"))
+
+
 def write_colours(themes, path):
     """One line per theme: its file name and the eleven COLORREFs in hex."""
     with open(path, "w") as out:
@@ -480,6 +520,7 @@ def main():
         for theme in SAMPLES + [CARD_SAMPLE] + BUILT_IN:
             pack(theme, os.path.join(out, theme.name + ".tsk"))
         write_colours(SAMPLES + [CARD_SAMPLE] + BUILT_IN, os.path.join(out, "colours.txt"))
+        tiny_themes(out)
         return
     if len(sys.argv) != 1:
         sys.exit(__doc__)

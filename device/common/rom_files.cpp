@@ -40,12 +40,12 @@ bool DevRomLocation(const wchar_t* path, wchar_t* romPath, DWORD cch)
     return true;
 }
 
+// The caller's last error survives the question.
 bool DevRomOnlyFile(const wchar_t* path, wchar_t* romPath, DWORD cch)
 {
-    if (!DevRomLocation(path, romPath, cch))
-        return false;
     DWORD error = GetLastError();
-    bool romOnly = GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES && IsFile(romPath);
+    bool romOnly = DevRomLocation(path, romPath, cch) && GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES &&
+                   IsFile(romPath);
     SetLastError(error);
     return romOnly;
 }

@@ -47,6 +47,13 @@ bool RomOnly(LPCWSTR path)
     return RomOnly(path, rom);
 }
 
+// Whether the call that just failed found no such file (or folder).
+bool MissingInRam()
+{
+    DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 template <typename Result>
 Result Refuse(DWORD error, Result result)
 {
@@ -93,9 +100,11 @@ extern "C" BOOL WINAPI CoreSetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAt
     static const SetAttributesFn real = Kernel<SetAttributesFn>("SetFileAttributesW");
     if (!real)
         return Refuse(ERROR_PROC_NOT_FOUND, FALSE);
-    if (RomOnly(lpFileName))
+    if (real(lpFileName, dwFileAttributes))
+        return TRUE;
+    if (MissingInRam() && RomOnly(lpFileName))
         return Refuse(ERROR_ACCESS_DENIED, FALSE);
-    return real(lpFileName, dwFileAttributes);
+    return FALSE;
 }
 
 extern "C" HANDLE WINAPI CoreCreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
@@ -106,29 +115,30 @@ extern "C" HANDLE WINAPI CoreCreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAcce
     if (!real)
         return Refuse(ERROR_PROC_NOT_FOUND, INVALID_HANDLE_VALUE);
     wchar_t rom[MAX_PATH];
-    if (!RomOnly(lpFileName, rom))
+    // Creating a new file and opening one whether or not it exists must know
+    // of the ROM first; the others ask it only when RAM has no such file.
+    if (dwCreationDisposition == CREATE_NEW || dwCreationDisposition == OPEN_ALWAYS) {
+        if (RomOnly(lpFileName, rom)) {
+            if (dwCreationDisposition == CREATE_NEW)
+                return Refuse(ERROR_FILE_EXISTS, INVALID_HANDLE_VALUE);
+            if (dwDesiredAccess & kWriteAccess)
+                return Refuse(ERROR_ACCESS_DENIED, INVALID_HANDLE_VALUE);
+            return real(rom, dwDesiredAccess, dwShareMode | FILE_SHARE_READ, lpSecurityAttributes, OPEN_EXISTING,
+                        dwFlagsAndAttributes, hTemplateFile);
+        }
         return real(lpFileName, dwDesiredAccess, dwShareMode, lpSecurityAttributes, dwCreationDisposition,
                     dwFlagsAndAttributes, hTemplateFile);
-    switch (dwCreationDisposition) {
-    case CREATE_NEW:
-        return Refuse(ERROR_FILE_EXISTS, INVALID_HANDLE_VALUE);
-    case CREATE_ALWAYS: {
-        // A new RAM file of the name, shadowing the ROM one.
-        HANDLE file = real(lpFileName, dwDesiredAccess, dwShareMode, lpSecurityAttributes, CREATE_ALWAYS,
-                           dwFlagsAndAttributes, hTemplateFile);
-        if (file != INVALID_HANDLE_VALUE)
-            SetLastError(ERROR_ALREADY_EXISTS);
+    }
+    // CREATE_ALWAYS makes a RAM file of the name, shadowing a ROM one.
+    HANDLE file = real(lpFileName, dwDesiredAccess, dwShareMode, lpSecurityAttributes, dwCreationDisposition,
+                       dwFlagsAndAttributes, hTemplateFile);
+    if (file != INVALID_HANDLE_VALUE || dwCreationDisposition == CREATE_ALWAYS || !MissingInRam() ||
+        !RomOnly(lpFileName, rom))
         return file;
-    }
-    case OPEN_EXISTING:
-    case OPEN_ALWAYS:
-        if (dwDesiredAccess & kWriteAccess)
-            return Refuse(ERROR_ACCESS_DENIED, INVALID_HANDLE_VALUE);
-        return real(rom, dwDesiredAccess, dwShareMode | FILE_SHARE_READ, lpSecurityAttributes, OPEN_EXISTING,
-                    dwFlagsAndAttributes, hTemplateFile);
-    default:  // TRUNCATE_EXISTING
+    if (dwCreationDisposition != OPEN_EXISTING || (dwDesiredAccess & kWriteAccess))
         return Refuse(ERROR_ACCESS_DENIED, INVALID_HANDLE_VALUE);
-    }
+    return real(rom, dwDesiredAccess, dwShareMode | FILE_SHARE_READ, lpSecurityAttributes, OPEN_EXISTING,
+                dwFlagsAndAttributes, hTemplateFile);
 }
 
 // A copy of a ROM file is a plain RAM file.
@@ -140,9 +150,11 @@ extern "C" BOOL WINAPI CoreCopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFi
         return Refuse(ERROR_PROC_NOT_FOUND, FALSE);
     if (bFailIfExists && RomOnly(lpNewFileName))
         return Refuse(ERROR_FILE_EXISTS, FALSE);
+    if (real(lpExistingFileName, lpNewFileName, bFailIfExists))
+        return TRUE;
     wchar_t rom[MAX_PATH];
-    if (!RomOnly(lpExistingFileName, rom))
-        return real(lpExistingFileName, lpNewFileName, bFailIfExists);
+    if (!MissingInRam() || !RomOnly(lpExistingFileName, rom))
+        return FALSE;
     if (!real(rom, lpNewFileName, bFailIfExists))
         return FALSE;
     DWORD attributes = RealGetAttributes() ? RealGetAttributes()(lpNewFileName) : INVALID_FILE_ATTRIBUTES;
@@ -156,9 +168,11 @@ extern "C" BOOL WINAPI CoreDeleteFileW(LPCWSTR lpFileName)
     static const DeleteFileFn real = Kernel<DeleteFileFn>("DeleteFileW");
     if (!real)
         return Refuse(ERROR_PROC_NOT_FOUND, FALSE);
-    if (RomOnly(lpFileName))
+    if (real(lpFileName))
+        return TRUE;
+    if (MissingInRam() && RomOnly(lpFileName))
         return Refuse(ERROR_ACCESS_DENIED, FALSE);
-    return real(lpFileName);
+    return FALSE;
 }
 
 // A ROM file cannot be moved; a RAM file may take the name of a ROM one,
@@ -168,9 +182,11 @@ extern "C" BOOL WINAPI CoreMoveFileExW(LPCWSTR lpExistingFileName, LPCWSTR lpNew
     static const MoveFileExFn real = Kernel<MoveFileExFn>("MoveFileExW");
     if (!real)
         return Refuse(ERROR_PROC_NOT_FOUND, FALSE);
-    if (RomOnly(lpExistingFileName))
+    if (real(lpExistingFileName, lpNewFileName, dwFlags))
+        return TRUE;
+    if (MissingInRam() && RomOnly(lpExistingFileName))
         return Refuse(ERROR_ACCESS_DENIED, FALSE);
-    return real(lpExistingFileName, lpNewFileName, dwFlags);
+    return FALSE;
 }
 
 extern "C" BOOL WINAPI CoreMoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName)
@@ -178,7 +194,9 @@ extern "C" BOOL WINAPI CoreMoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFi
     static const MoveFileFn real = Kernel<MoveFileFn>("MoveFileW");
     if (!real)
         return Refuse(ERROR_PROC_NOT_FOUND, FALSE);
-    if (RomOnly(lpExistingFileName))
+    if (real(lpExistingFileName, lpNewFileName))
+        return TRUE;
+    if (MissingInRam() && RomOnly(lpExistingFileName))
         return Refuse(ERROR_ACCESS_DENIED, FALSE);
-    return real(lpExistingFileName, lpNewFileName);
+    return FALSE;
 }

@@ -105,6 +105,8 @@ COLORREF ThemeColour(int name);
 bool StoredThemeColour(int name, COLORREF* value);
 
 // The Today screen's picture, colours and command bar (today_theme.cpp).
+// Reloading rereads the colours at once and the picture when it is next
+// drawn.
 void ReloadTodayTheme();
 void UnloadTodayTheme();
 // White, with the theme's picture at its natural size from rc's top-left.

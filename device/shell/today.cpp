@@ -13,6 +13,9 @@ namespace {
 const wchar_t kTodayClass[] = L"DesktopExplorerWindow";
 constexpr UINT_PTR kDateTimer = 1;
 constexpr UINT_PTR kItemPollTimer = 2;
+// Items reload after a theme change once the screen has repainted: a timer
+// comes after the paint.
+constexpr UINT_PTR kItemReloadTimer = 3;
 constexpr UINT kItemPollMs = 4000;
 constexpr int kRowHeight = 22;
 constexpr int kItemsTop = 2 * kRowHeight;  // below the date and owner rows
@@ -200,10 +203,14 @@ LRESULT CALLBACK TodayProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         PostMessageW(wnd, kLoadItemsMessage, 0, 0);
         return 0;
     case WM_TIMER:
-        if (wp == kItemPollTimer)
+        if (wp == kItemPollTimer) {
             PollTodayItems(kItemsTop);
-        else
+        } else if (wp == kItemReloadTimer) {
+            KillTimer(wnd, kItemReloadTimer);
+            ReloadItems(wnd);
+        } else {
             InvalidateRect(wnd, nullptr, FALSE);
+        }
         return 0;
     case WM_SETTINGCHANGE:
         // A theme, the owner's name or the item list may have changed; the
@@ -211,7 +218,8 @@ LRESULT CALLBACK TodayProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         if (wp != kButtonsChanged && wp != kInputPanelMoved) {
             ReloadTodayTheme();
             ForgetBackground();
-            ReloadItems(wnd);
+            InvalidateRect(wnd, nullptr, FALSE);
+            SetTimer(wnd, kItemReloadTimer, 0, nullptr);
             if (wp == kThemeChanged)
                 LogTodayTheme();
         }

@@ -20,6 +20,9 @@ const int kCommandBarColour = 7;
 
 HBITMAP g_picture = nullptr;
 SIZE g_pictureSize = {};
+// The picture is decoded when it is first drawn after a theme change, so
+// that the change itself costs its senders nothing.
+bool g_pictureStale = true;
 
 std::wstring ReadTodayString(HKEY key, const wchar_t* name)
 {
@@ -71,6 +74,14 @@ void FillColour(HDC dc, const RECT& rc, COLORREF colour)
 void ReloadTodayTheme()
 {
     ReloadThemeColours();
+    g_pictureStale = true;
+}
+
+void EnsureTodayPicture()
+{
+    if (!g_pictureStale)
+        return;
+    g_pictureStale = false;
     if (g_picture)
         DeleteObject(g_picture);
     g_pictureSize = SIZE{};
@@ -82,11 +93,13 @@ void UnloadTodayTheme()
     if (g_picture)
         DeleteObject(g_picture);
     g_picture = nullptr;
+    g_pictureStale = true;
 }
 
 void DrawTodayPicture(HDC dc, const RECT& rc)
 {
     FillColour(dc, rc, RGB(0xFF, 0xFF, 0xFF));
+    EnsureTodayPicture();
     if (!g_picture)
         return;
     HDC mem = CreateCompatibleDC(dc);

@@ -3,6 +3,7 @@
 // showing that preview.
 #include <tessary.h>
 
+#include <htmlctrl.h>
 #include <skinpackage.h>
 #include <stdio.h>
 #include <string.h>
@@ -17,9 +18,6 @@ namespace {
 
 const char kSeparators[] = "< />='\"";
 const char kDefaultQuality[] = "high";
-// The viewer's navigation request: lParam is the address.
-const UINT kViewerNavigate = WM_USER + 120;
-const wchar_t kViewerClass[] = L"DISPLAYCLASS";
 const wchar_t kPreviewName[] = L"Preview.htm";
 
 const char kPreviewWithColour[] =
@@ -206,7 +204,7 @@ HWND ShowAniTsk(HINSTANCE instance, HWND parent, const CTskInfo* info, const REC
     InitHtmlControlFn init = HtmlViewerInit();
     if (!init || !init(instance))
         return nullptr;
-    HWND viewer = CreateWindowExW(0, kViewerClass, nullptr, WS_CHILD | WS_VISIBLE, rect->left, rect->top,
+    HWND viewer = CreateWindowExW(0, DISPLAYCLASS, nullptr, WS_CHILD | WS_VISIBLE, rect->left, rect->top,
                                   rect->right - rect->left, rect->bottom - rect->top, parent, nullptr, instance,
                                   nullptr);
     if (!viewer)
@@ -225,7 +223,7 @@ HWND ShowAniTsk(HINSTANCE instance, HWND parent, const CTskInfo* info, const REC
     wchar_t address[MAX_PATH + 8];
     _snwprintf(address, MAX_PATH + 7, L"file://%ls", preview);
     address[MAX_PATH + 7] = L'\0';
-    SendMessageW(viewer, kViewerNavigate, 0, reinterpret_cast<LPARAM>(address));
+    SendMessageW(viewer, DTM_NAVIGATE, 0, reinterpret_cast<LPARAM>(address));
     ShowWindow(viewer, SW_SHOW);
     UpdateWindow(viewer);
     return viewer;

@@ -22,13 +22,66 @@ const wchar_t kNoName[] = L"ZARQDUMMY.TSK";
 const wchar_t* const kFilesInForce[] = {TSK_TODAY_FILE, TSK_START_FILE, TSK_CONTROL_FILE, TSK_MOVIE_FILE,
                                         TSK_PAGE_FILE};
 
-// The record is a pointer message on the platform: it must be sent, not
-// posted, to every top-level window.
-void BroadcastThemeChange()
+// The shell's windows, which redraw with the theme.
+const wchar_t* const kShellClasses[] = {L"DesktopExplorerWindow", L"HHTaskBar"};
+
+void SendThemeChange(HWND window)
 {
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(HWND_BROADCAST, WM_WININICHANGE, kThemeChanged, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL,
+    SendMessageTimeoutW(window, WM_WININICHANGE, kThemeChanged, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL,
                         kBroadcastTimeoutMs, &ignored);
+}
+
+bool IsShellWindow(HWND window)
+{
+    wchar_t name[64];
+    if (!GetClassNameW(window, name, 64))
+        return false;
+    for (const wchar_t* shell : kShellClasses)
+        if (wcscmp(name, shell) == 0)
+            return true;
+    return false;
+}
+
+BOOL CALLBACK SendToOther(HWND window, LPARAM /*unused*/)
+{
+    if (!IsShellWindow(window))
+        SendThemeChange(window);
+    return TRUE;
+}
+
+// The shell first, then every other top-level window.
+void TellAllWindows()
+{
+    for (const wchar_t* shell : kShellClasses)
+        if (HWND window = FindWindowW(shell, nullptr))
+            SendThemeChange(window);
+    EnumWindows(SendToOther, 0);
+}
+
+DWORD WINAPI TellAllWindowsThread(LPVOID module)
+{
+    TellAllWindows();
+    FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
+}
+
+// Every top-level window hears of the change, as from a broadcast.  On the
+// platform the broadcast is posted and the caller goes on at once; here a
+// pointer message can only be sent, so it is sent from a thread of its own,
+// which keeps the library loaded while it runs.
+void BroadcastThemeChange()
+{
+    HMODULE self = nullptr;
+    if (GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                           reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&TellAllWindowsThread)), &self)) {
+        HANDLE thread = CreateThread(nullptr, 0, TellAllWindowsThread, self, 0, nullptr);
+        if (thread) {
+            CloseHandle(thread);
+            return;
+        }
+        FreeLibrary(self);
+    }
+    TellAllWindows();
 }
 
 void DeleteWatermark()

@@ -2,15 +2,13 @@
 #include "theme_preview.h"
 
 #include <corvane.h>
+#include <htmlctrl.h>
 #include <skinpackage.h>
 #include <strsafe.h>
 #include <tessary.h>
 
 namespace {
 
-// The viewer's navigation request: lParam is the address.
-const UINT kViewerNavigate = WM_USER + 120;
-const wchar_t kViewerClass[] = L"DISPLAYCLASS";
 const char kBlankPage[] = "<body BGCOLOR='#FFFFFF'></body>";
 // The animated preview page's size, and the three page names taken in turn
 // so that the viewer never shows a page it kept from before.
@@ -45,7 +43,7 @@ void CThemePreview::Create(HWND page)
     HINSTANCE instance = (HINSTANCE)::GetModuleHandleW(nullptr);
     if (!init || !init(instance))
         return;
-    m_viewer = ::CreateWindowExW(0, kViewerClass, L"Preview", WS_CHILD, kLeft + 2, kTop + 2, kPageWidth,
+    m_viewer = ::CreateWindowExW(0, DISPLAYCLASS, L"Preview", WS_CHILD, kLeft + 2, kTop + 2, kPageWidth,
                                  kPageHeight, page, nullptr, instance, nullptr);
 }
 
@@ -97,7 +95,7 @@ void CThemePreview::ShowPage(bool animated, const CTskInfo& theme)
     if (written) {
         wchar_t address[MAX_PATH + 8];
         if (SUCCEEDED(StringCchPrintfW(address, MAX_PATH + 8, L"file://%ls", page)))
-            ::SendMessageW(m_viewer, kViewerNavigate, 0, (LPARAM)address);
+            ::SendMessageW(m_viewer, DTM_NAVIGATE, 0, (LPARAM)address);
     }
     ::ShowWindow(m_viewer, animated && written ? SW_SHOW : SW_HIDE);
 }

@@ -1,0 +1,14 @@
+// The theme pack's benchmark figures: applying a theme file, and the Today
+// screen taking a theme change, each against a baseline measured now.
+#pragma once
+
+#include "figures.h"
+
+struct ThemeFigures {
+    Timing apply;    // ApplyTheme(path) / its two pictures copied and eleven values written
+    Timing repaint;  // the theme broadcast until Today is repainted / the picture decoded and one BitBlt
+};
+
+// Applies the two sample themes of the installed device in turn; puts the
+// device's theme back afterwards.
+ThemeFigures MeasureThemes(int runs);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <aygshell.h>
+#include <ketra_testkit.h>
 
 #include <string>
 #include <vector>
@@ -19,25 +20,12 @@ const wchar_t kRomCopy[] = L"R:\\Windows\\Graphite.tsk";
 std::string Contents(const wchar_t* path)
 {
     std::string bytes;
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<cannot open>";
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
+    return testkit::ReadBytes(path, &bytes) ? bytes : "<cannot open>";
 }
 
 bool WriteText(const wchar_t* path, const std::string& text)
 {
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, text.data(), (DWORD)text.size(), &written, nullptr) && written == text.size();
-    return CloseHandle(file) && ok;
+    return testkit::WriteBytes(path, text);
 }
 
 // The names a listing gives, with their attributes.

@@ -7,6 +7,9 @@
 #include "../../themes/rotator/rotation.h"
 #include "theme_test_support.h"
 
+using testkit::ReadBytes;
+using testkit::ScratchFolder;
+
 namespace {
 
 std::string Utf16(const std::wstring& text)

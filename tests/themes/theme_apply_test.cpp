@@ -6,41 +6,23 @@
 #include <imgdecmp.h>
 #include <wchar.h>
 
-#include <functional>
 
 #include "theme_test_support.h"
 
 namespace {
 
+using testkit::DeviceLog;
+using testkit::PumpUntil;
+using testkit::ReadBytes;
+using testkit::ScreenPixel;
+using testkit::ScratchFolder;
+
 const wchar_t kColourKey[] = L"SOFTWARE\\Microsoft\\Color";
 const wchar_t kTodayKey[] = L"Software\\Microsoft\\Today";
 const wchar_t kTodayFile[] = L"\\Windows\\tdywater.gif";
 const wchar_t kStartFile[] = L"\\Windows\\stwater.gif";
-const wchar_t kDeviceLog[] = L"\\Windows\\devlog.txt";
-const char* const kColourNames[] = {"4", "6", "5", "8", "9", "7", "10", "13", "14", "25", "26"};
-
-// Dispatches messages until done() holds or the time is up.
-bool Eventually(const std::function<bool()>& done, DWORD ms = 5000)
-{
-    ULONGLONG start = GetTickCount64();
-    while (!done()) {
-        if (GetTickCount64() - start > ms)
-            return done();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        Sleep(30);
-    }
-    return true;
-}
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC screen = GetDC(nullptr);
-    COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
+const wchar_t* const kColourNames[] = {L"4", L"6", L"5", L"8", L"9", L"7", L"10", L"13", L"14", L"25", L"26"};
+const DWORD kScreenWaitMs = 5000;
 
 // Within a few steps of each channel: gradients and the X server's depth.
 bool Near(COLORREF a, COLORREF b, int tolerance = 8)
@@ -88,101 +70,49 @@ COLORREF PicturePixel(const wchar_t* path, int x, int y)
 
 std::string Bytes(const wchar_t* path)
 {
-    std::string bytes;
-    ReadBytes(path, &bytes);
-    return bytes;
+    return testkit::ReadBytes(path);
 }
 
 bool ReadColourValue(int index, COLORREF* colour)
 {
-    wchar_t name[4];
-    swprintf(name, 4, L"%hs", kColourNames[index]);
     DWORD value = 0;
     DWORD size = sizeof value;
-    return RegGetValueW(HKEY_LOCAL_MACHINE, kColourKey, name, RRF_RT_REG_BINARY | RRF_RT_REG_DWORD, nullptr, &value,
-                        &size) == ERROR_SUCCESS &&
-           (*colour = value, true);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kColourKey, kColourNames[index], RRF_RT_REG_BINARY | RRF_RT_REG_DWORD,
+                     nullptr, &value, &size) != ERROR_SUCCESS)
+        return false;
+    *colour = value;
+    return true;
 }
 
 bool TodayValueExists(const wchar_t* name)
 {
-    return RegGetValueW(HKEY_CURRENT_USER, kTodayKey, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return testkit::HasValue(kTodayKey, name, HKEY_CURRENT_USER);
 }
 
 std::wstring TodayString(const wchar_t* name)
 {
-    wchar_t text[MAX_PATH] = L"";
-    DWORD size = sizeof text;
-    RegGetValueW(HKEY_CURRENT_USER, kTodayKey, name, RRF_RT_REG_SZ, nullptr, text, &size);
-    return text;
-}
-
-std::string DeviceLog()
-{
-    return Bytes(kDeviceLog);
+    return testkit::ReadText(kTodayKey, name, HKEY_CURRENT_USER);
 }
 
 // What an apply changes, kept and put back: the two pictures, the colour
-// values and the Today settings.
+// values and the Today settings; the screen is told afterwards.
 class ThemeState {
 public:
-    ThemeState()
-    {
-        m_today = Bytes(kTodayFile);
-        m_start = Bytes(kStartFile);
-        RegExportable(HKEY_LOCAL_MACHINE, kColourKey, &m_colours);
-        RegExportable(HKEY_CURRENT_USER, kTodayKey, &m_todayValues);
-    }
+    ThemeState() : m_today(Bytes(kTodayFile)), m_start(Bytes(kStartFile)) {}
     ~ThemeState()
     {
-        WriteBytes(kTodayFile, m_today);
-        WriteBytes(kStartFile, m_start);
-        Restore(HKEY_LOCAL_MACHINE, kColourKey, m_colours);
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kTodayKey, L"UseStartImage");
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kTodayKey, L"Skin");
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kTodayKey, L"Watermark");
-        Restore(HKEY_CURRENT_USER, kTodayKey, m_todayValues);
-        DWORD_PTR ignored;
-        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0xF2, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+        testkit::WriteBytes(kTodayFile, m_today);
+        testkit::WriteBytes(kStartFile, m_start);
+        m_colours.Restore();
+        m_todaySettings.Restore();
+        testkit::BroadcastSettingChange(0xF2);
     }
+    bool Saved() const { return m_colours.Saved() && m_todaySettings.Saved() && !m_today.empty(); }
 
 private:
-    struct Value {
-        std::wstring name;
-        DWORD type;
-        std::string data;
-    };
-    static void RegExportable(HKEY root, const wchar_t* path, std::vector<Value>* values)
-    {
-        HKEY key;
-        if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return;
-        for (DWORD i = 0;; ++i) {
-            wchar_t name[256];
-            DWORD nameLength = 256;
-            BYTE data[1024];
-            DWORD size = sizeof data;
-            DWORD type = 0;
-            if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data, &size) != ERROR_SUCCESS)
-                break;
-            values->push_back(Value{name, type, std::string(reinterpret_cast<char*>(data), size)});
-        }
-        RegCloseKey(key);
-    }
-    static void Restore(HKEY root, const wchar_t* path, const std::vector<Value>& values)
-    {
-        for (const Value& value : values)
-            RegSetKeyValueW(root, path, value.name.c_str(), value.type, value.data.data(), (DWORD)value.data.size());
-    }
-
     std::string m_today, m_start;
-    std::vector<Value> m_colours, m_todayValues;
-};
-
-class ThemeApply : public ::testing::Test {
-protected:
-    ScratchFolder m_folder{L"apply"};
-    ThemeState m_state;
+    testkit::RegistrySandbox m_colours{{kColourKey}};
+    testkit::RegistrySandbox m_todaySettings{{kTodayKey}, HKEY_CURRENT_USER};
 };
 
 // The screen's points that show the theme: the task bar's ends, the
@@ -192,22 +122,33 @@ const POINT kBarRight = {238, 24};
 const POINT kCommandBar = {120, 310};
 const POINT kPicture = {200, 240};  // (200, 214) of the picture
 
-void ExpectThemeOnScreen(const std::wstring& theme, const CTskColor& colours, const wchar_t* pictureFile)
+void ExpectThemeOnScreen(const CTskColor& colours, const wchar_t* pictureFile)
 {
     const COLORREF picture = PicturePixel(pictureFile, kPicture.x, kPicture.y - 26);
     ASSERT_NE(CLR_INVALID, picture);
-    EXPECT_TRUE(Eventually([&] {
-        return Near(ScreenPixel(kCommandBar.x, kCommandBar.y), colours.m_color[5]) &&
-               Near(ScreenPixel(kBarLeft.x, kBarLeft.y), colours.m_color[2]) &&
-               Near(ScreenPixel(kBarRight.x, kBarRight.y), colours.m_color[3]) &&
-               Near(ScreenPixel(kPicture.x, kPicture.y), picture, 2);
-    })) << "the screen does not show " << theme.size() << "-character theme: command bar 0x" << std::hex
-        << ScreenPixel(kCommandBar.x, kCommandBar.y) << " (want 0x" << colours.m_color[5] << "), bar 0x"
-        << ScreenPixel(kBarLeft.x, kBarLeft.y) << "..0x" << ScreenPixel(kBarRight.x, kBarRight.y) << ", picture 0x"
-        << ScreenPixel(kPicture.x, kPicture.y) << " (want 0x" << picture << ")";
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            return Near(ScreenPixel(kCommandBar.x, kCommandBar.y), colours.m_color[5]) &&
+                   Near(ScreenPixel(kBarLeft.x, kBarLeft.y), colours.m_color[2]) &&
+                   Near(ScreenPixel(kBarRight.x, kBarRight.y), colours.m_color[3]) &&
+                   Near(ScreenPixel(kPicture.x, kPicture.y), picture, 2);
+        },
+        kScreenWaitMs))
+        << std::hex << "command bar 0x" << ScreenPixel(kCommandBar.x, kCommandBar.y) << " (want 0x"
+        << colours.m_color[5] << "), task bar 0x" << ScreenPixel(kBarLeft.x, kBarLeft.y) << "..0x"
+        << ScreenPixel(kBarRight.x, kBarRight.y) << " (want 0x" << colours.m_color[2] << "..0x" << colours.m_color[3]
+        << "), picture 0x" << ScreenPixel(kPicture.x, kPicture.y) << " (want 0x" << picture << ")";
 }
 
 } // namespace
+
+class ThemeApply : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_state.Saved()); }
+    ScratchFolder m_folder{L"apply"};
+    ThemeState m_state;
+};
+
 
 TEST_F(ThemeApply, TwoSamplesInTurnReachRegistryFilesLogAndScreen)
 {
@@ -219,9 +160,10 @@ TEST_F(ThemeApply, TwoSamplesInTurnReachRegistryFilesLogAndScreen)
         TempSlots expected(m_folder, L"E.");
         CTskInfo record;
         ASSERT_TRUE(ReadTheme(theme.c_str(), &record, expected.Paths()));
-        RegSetKeyValueW(HKEY_CURRENT_USER, kTodayKey, L"UseStartImage", REG_DWORD, "\1\0\0\0", 4);
+        testkit::WriteDword(kTodayKey, L"UseStartImage", 1, HKEY_CURRENT_USER);
 
-        size_t logBefore = DeviceLog().size();
+        DeviceLog log;
+        testkit::TestWindow listener(L"ThemeListener", RECT{-20, -20, -10, -10});
         ASSERT_TRUE(ApplyTheme(theme.c_str()));
 
         for (int i = 0; i < CTskColor::kCount; ++i) {
@@ -237,15 +179,19 @@ TEST_F(ThemeApply, TwoSamplesInTurnReachRegistryFilesLogAndScreen)
         ASSERT_TRUE(GetCurThemeName(inForce, MAX_PATH));
         EXPECT_EQ(theme, inForce);
         // The temporary files beside the library are gone again.
-        EXPECT_FALSE(FileExists(L"\\Windows\\ApplyTmp.000")) << "left behind";
+        EXPECT_FALSE(testkit::FileExists(L"\\Windows\\ApplyTmp.000")) << "left behind";
 
-        std::string expectedLine = "today: theme \"";
-        for (wchar_t c : theme)
-            expectedLine.push_back(static_cast<char>(c));
-        expectedLine += "\"";
-        EXPECT_TRUE(Eventually([&] { return DeviceLog().find(expectedLine, logBefore) != std::string::npos; }))
-            << "no log line " << expectedLine;
-        ExpectThemeOnScreen(theme, colours, kTodayFile);
+        EXPECT_TRUE(log.WaitFor(L"today: theme \"" + theme + L"\"", kScreenWaitMs));
+        // Every top-level window hears of it, this test's own too.
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+                for (const auto& message : listener.Messages(WM_WININICHANGE))
+                    if (message.wParam == 0xF2)
+                        return true;
+                return false;
+            },
+            kScreenWaitMs));
+        ExpectThemeOnScreen(colours, kTodayFile);
     }
 }
 
@@ -268,7 +214,7 @@ TEST_F(ThemeApply, EqualPicturesUseTheStartPictureOnToday)
     EXPECT_EQ(1u, use);
     EXPECT_EQ(todayBefore, Bytes(kTodayFile)) << "no Today picture is copied";
     EXPECT_EQ(L"ZARQDUMMY.TSK", TodayString(L"Skin"));
-    ExpectThemeOnScreen(L"Night", colours, kStartFile);
+    ExpectThemeOnScreen(colours, kStartFile);
 }
 
 TEST_F(ThemeApply, WatermarkShowsUntilAnApplyDeletesIt)
@@ -280,18 +226,16 @@ TEST_F(ThemeApply, WatermarkShowsUntilAnApplyDeletesIt)
     ASSERT_TRUE(ReadTheme(ThemeFixture(L"Night.tsk").c_str(), &other, slots.Paths()));
     std::wstring watermark = m_folder / L"watermark.gif";
     ASSERT_TRUE(CopyFileW(other.m_szToday, watermark.c_str(), FALSE));
-    RegSetKeyValueW(HKEY_CURRENT_USER, kTodayKey, L"Watermark", REG_SZ, watermark.c_str(),
-                    (DWORD)((watermark.size() + 1) * sizeof(wchar_t)));
-    DWORD_PTR ignored;
-    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0xF2, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    testkit::WriteText(kTodayKey, L"Watermark", watermark, HKEY_CURRENT_USER);
+    testkit::BroadcastSettingChange(0xF2);
     COLORREF marked = PicturePixel(watermark.c_str(), kPicture.x, kPicture.y - 26);
-    EXPECT_TRUE(Eventually([&] { return Near(ScreenPixel(kPicture.x, kPicture.y), marked, 2); }))
+    EXPECT_TRUE(PumpUntil([&] { return Near(ScreenPixel(kPicture.x, kPicture.y), marked, 2); }, kScreenWaitMs))
         << "the watermark does not show";
 
     ASSERT_TRUE(ApplyTheme(ThemeFixture(L"Meadow.tsk").c_str()));
     EXPECT_FALSE(TodayValueExists(L"Watermark"));
     COLORREF meadow = PicturePixel(kTodayFile, kPicture.x, kPicture.y - 26);
-    EXPECT_TRUE(Eventually([&] { return Near(ScreenPixel(kPicture.x, kPicture.y), meadow, 2); }))
+    EXPECT_TRUE(PumpUntil([&] { return Near(ScreenPixel(kPicture.x, kPicture.y), meadow, 2); }, kScreenWaitMs))
         << "the theme's picture is not back";
 }
 
@@ -307,7 +251,7 @@ TEST_F(ThemeApply, AnimatedThemeInForceReadsBackAnimated)
     ASSERT_TRUE(FixtureColours(L"Aurora.tsk", &colours));
     EXPECT_EQ(colours.m_color[5], current.m_color[5]);
 
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kTodayKey, L"Skin");
+    testkit::DeleteValue(kTodayKey, L"Skin", HKEY_CURRENT_USER);
     wchar_t name[MAX_PATH];
     ASSERT_TRUE(GetCurThemeName(name, MAX_PATH));
     EXPECT_STREQ(L"<default>", name);
@@ -332,11 +276,11 @@ TEST_F(ThemeApply, DefaultThemeComesFromRom)
     EXPECT_EQ(applied, Bytes(kStartFile)) << "the RAM picture is back in place";
 
     // A stale parked picture beside a newer one is outdated.
-    ASSERT_TRUE(WriteBytes(L"\\Windows\\ZARQTMP.GIF", "stale"));
+    ASSERT_TRUE(testkit::WriteBytes(L"\\Windows\\ZARQTMP.GIF", "stale"));
     ASSERT_TRUE(ReadDefault(&info, target.c_str()));
     EXPECT_EQ(rom, Bytes(target.c_str()));
     EXPECT_EQ(applied, Bytes(kStartFile));
-    EXPECT_FALSE(FileExists(L"\\Windows\\ZARQTMP.GIF"));
+    EXPECT_FALSE(testkit::FileExists(L"\\Windows\\ZARQTMP.GIF"));
 
     // A parked picture without one in place is the user's: it goes back.
     ASSERT_TRUE(MoveFileW(kStartFile, L"\\Windows\\ZARQTMP.GIF"));
@@ -376,7 +320,7 @@ TEST_F(ThemeApply, ApplyingByPathWaitsForTheLock)
     EXPECT_EQ(0, job.done) << "applied while another held the lock";
     ReleaseMutex(lock);
     // The broadcast reaches this thread's windows too: keep taking messages.
-    EXPECT_TRUE(Eventually([&] { return job.done != 0; }, 10000));
+    EXPECT_TRUE(PumpUntil([&] { return job.done != 0; }, 10000));
     WaitForSingleObject(thread, 10000);
     CloseHandle(thread);
     CloseHandle(lock);

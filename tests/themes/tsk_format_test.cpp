@@ -6,6 +6,11 @@
 
 #include "theme_test_support.h"
 
+using testkit::FileExists;
+using testkit::ReadBytes;
+using testkit::ScratchFolder;
+using testkit::WriteBytes;
+
 namespace {
 
 const size_t kHeaderSize = 36;

@@ -6,7 +6,9 @@
                                                       the sample themes and their colours
                                                       (colours.txt) into DIR, for the tests,
                                                       with two small themes in the library's
-                                                      own layout (Tiny.tsk, TinyAnimated.tsk)
+                                                      own layout (Tiny.tsk, TinyAnimated.tsk),
+                                                      and folders of 0, 1, 6 and 20 themes
+                                                      (folders/none, one, six, twenty)
 
 A theme file (".tsk") is a plain cabinet holding the device setup file
 "ZARQQV~1.000" (a template with the theme's eleven colours patched in) and
@@ -36,6 +38,11 @@ Writes (the output is committed; run this again only to change the art):
                         pictures on light grey 0xC0C0C0 (transparent)
     themes/rotapan/rotapan.ico
                         the control-panel entry's icon (102)
+    themes/tessary/page_up.ico, page_down.ico
+                        the thumbnail list's page arrows (119, 120)
+    themes/vistaro/reload.ico, browse.ico, folders.ico, animated.ico
+                        the theme browser's hot-area icons (106 reload, 107
+                        browse, 108 folder menu) and its animated badge (109)
 
 Needs Pillow (python3-pil) and gcab.  Output is deterministic.
 """
@@ -430,6 +437,27 @@ def tiny_themes(out):
     write_cabinet(animated, os.path.join(out, "TinyAnimated.tsk"))
 
 
+def theme_folders(out):
+    """Folders of 0, 1, 6 and 20 themes for the theme browser's tests and
+    benchmark, copied from the packed samples: "six" holds the six samples
+    of the documents folder (Aurora animated), "twenty" the seven samples
+    over and over as Theme01.tsk ... Theme20.tsk."""
+    samples = [theme.name + ".tsk" for theme in SAMPLES + [CARD_SAMPLE]]
+    contents = {
+        "none": [],
+        "one": [("Ocean.tsk", "Ocean.tsk")],
+        "six": [(name, name) for name in samples[:6]],
+        "twenty": [("Theme%02d.tsk" % (i + 1), samples[i % len(samples)]) for i in range(20)],
+    }
+    for folder, files in contents.items():
+        path = os.path.join(out, "folders", folder)
+        if os.path.isdir(path):
+            shutil.rmtree(path)
+        os.makedirs(path)
+        for name, source in files:
+            shutil.copyfile(os.path.join(out, source), os.path.join(path, name))
+
+
 def write_colours(themes, path):
     """One line per theme: its file name and the eleven COLORREFs in hex."""
     with open(path, "w") as out:
@@ -506,6 +534,66 @@ def panel_icon(size):
     return image
 
 
+def arrow_icon(size, up):
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    m = size * 0.2
+    top, bottom = size * 0.28, size * 0.72
+    points = [(size / 2, top), (size - m, bottom), (m, bottom)] if up else \
+        [(m, top), (size - m, top), (size / 2, bottom)]
+    d.polygon(points, fill=(0x20, 0x40, 0x80, 255), outline=(0x10, 0x20, 0x40, 255))
+    return image
+
+
+def reload_icon(size):
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    colour = (0x20, 0x70, 0x30, 255)
+    m = size * 0.15
+    d.arc([m, m, size - m - 1, size - m - 1], 40, 330, fill=colour, width=max(2, size // 8))
+    a = size * 0.16
+    tip_x, tip_y = size - m - 1, size * 0.5
+    d.polygon([(tip_x - a * 1.3, tip_y - a * 1.6), (tip_x + a * 1.1, tip_y - a * 1.6), (tip_x - a * 0.1, tip_y + a * 0.4)],
+              fill=colour)
+    return image
+
+
+def folder_shape(d, size, fill):
+    edge = (0x60, 0x48, 0x10, 255)
+    d.rectangle([size * 0.06, size * 0.22, size * 0.45, size * 0.34], fill=fill, outline=edge)
+    d.rectangle([size * 0.06, size * 0.32, size * 0.94, size * 0.82], fill=fill, outline=edge)
+
+
+def browse_icon(size):
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    folder_shape(d, size, (0xF0, 0xC8, 0x50, 255))
+    r = size * 0.2
+    cx, cy = size * 0.58, size * 0.55
+    d.ellipse([cx - r, cy - r, cx + r, cy + r], outline=(0x20, 0x30, 0x60, 255), width=max(1, size // 12))
+    d.line([(cx + r * 0.7, cy + r * 0.7), (size * 0.95, size * 0.95)], fill=(0x20, 0x30, 0x60, 255),
+           width=max(2, size // 8))
+    return image
+
+
+def folders_icon(size):
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    folder_shape(d, size, (0xF0, 0xC8, 0x50, 255))
+    m = size * 0.3
+    d.polygon([(m, size * 0.5), (size - m, size * 0.5), (size / 2, size * 0.72)], fill=(0x20, 0x30, 0x60, 255))
+    return image
+
+
+def animated_badge(size):
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    d.ellipse([0, 0, size - 1, size - 1], fill=(0xD0, 0x20, 0x20, 255), outline=(0x60, 0x00, 0x00, 255))
+    d.polygon([(size * 0.38, size * 0.26), (size * 0.38, size * 0.74), (size * 0.76, size * 0.5)],
+              fill=(255, 255, 255, 255))
+    return image
+
+
 def save_icon(make, path):
     large, small = make(32), make(16)
     large.save(path, sizes=[(32, 32), (16, 16)], append_images=[small], bitmap_format="bmp")
@@ -521,6 +609,7 @@ def main():
             pack(theme, os.path.join(out, theme.name + ".tsk"))
         write_colours(SAMPLES + [CARD_SAMPLE] + BUILT_IN, os.path.join(out, "colours.txt"))
         tiny_themes(out)
+        theme_folders(out)
         return
     if len(sys.argv) != 1:
         sys.exit(__doc__)
@@ -549,6 +638,15 @@ def main():
     rotapan = os.path.join(ROOT, "themes", "rotapan")
     os.makedirs(rotapan, exist_ok=True)
     save_icon(panel_icon, os.path.join(rotapan, "rotapan.ico"))
+    tessary = os.path.join(ROOT, "themes", "tessary")
+    save_icon(lambda size: arrow_icon(size, True), os.path.join(tessary, "page_up.ico"))
+    save_icon(lambda size: arrow_icon(size, False), os.path.join(tessary, "page_down.ico"))
+    vistaro = os.path.join(ROOT, "themes", "vistaro")
+    os.makedirs(vistaro, exist_ok=True)
+    save_icon(reload_icon, os.path.join(vistaro, "reload.ico"))
+    save_icon(browse_icon, os.path.join(vistaro, "browse.ico"))
+    save_icon(folders_icon, os.path.join(vistaro, "folders.ico"))
+    save_icon(animated_badge, os.path.join(vistaro, "animated.ico"))
 
 
 if __name__ == "__main__":

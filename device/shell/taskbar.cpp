@@ -76,6 +76,17 @@ HWND ForegroundApplication()
     return root ? root : fg;
 }
 
+// The window the "ok" corner answers for: the foreground window itself when
+// it carries the button (a dialog over its program or over the side bar),
+// else the foreground application.
+HWND OkButtonWindow()
+{
+    HWND fg = GetForegroundWindow();
+    if (fg && (GetWindowLongPtrW(fg, GWL_EXSTYLE) & kCaptionOkButton))
+        return fg;
+    return ForegroundApplication();
+}
+
 void DrawStartFlag(HDC dc, int x, int y)
 {
     // Four tilted panes, like the device's start flag.
@@ -132,7 +143,8 @@ BarView CurrentView()
     BarView view = {};
     view.app = ForegroundApplication();
     ReadTitle(view.app, view.title, SHELL_NAVTEXT_CCH);
-    view.okButton = view.app && (GetWindowLongPtrW(view.app, GWL_EXSTYLE) & kCaptionOkButton);
+    HWND okWindow = OkButtonWindow();
+    view.okButton = okWindow && (GetWindowLongPtrW(okWindow, GWL_EXSTYLE) & kCaptionOkButton);
     view.startIcon = !GetFullScreenState(GetForegroundWindow()).startIconHidden;
     SYSTEMTIME now;
     DevClockLocal(&now);
@@ -249,12 +261,12 @@ void SmartMinimise(HWND app)
 
 void TapCorner()
 {
-    HWND app = ForegroundApplication();
-    if (app && (GetWindowLongPtrW(app, GWL_EXSTYLE) & kCaptionOkButton)) {
-        PostMessageW(app, WM_COMMAND, IDOK, 0);
+    HWND okWindow = OkButtonWindow();
+    if (okWindow && (GetWindowLongPtrW(okWindow, GWL_EXSTYLE) & kCaptionOkButton)) {
+        PostMessageW(okWindow, WM_COMMAND, IDOK, 0);
         return;
     }
-    SmartMinimise(app);
+    SmartMinimise(ForegroundApplication());
 }
 
 // The task bar's own handling of the messages its hooks hear.

@@ -34,6 +34,8 @@
 //   input.h            stylus taps, holds, drags and keys as hardware input
 //   window_find.h      windows found, waited for, counted, described
 //   screen.h           screen pixels and screenshots
+//   screen_compare.h   another program's pop-up menu and texts compared with
+//                      the same drawn by the test
 //   pictures.h         test pictures (BMP, PNG, GIF, JPEG) and PixelSurface
 //   files.h            fixtures beside the test, scratch folders, file bytes
 //   test_window.h      TestWindow: a window of the test recording its messages
@@ -56,6 +58,7 @@
 #include "testkit/registry.h"
 #include "testkit/remote_controls.h"
 #include "testkit/screen.h"
+#include "testkit/screen_compare.h"
 #include "testkit/side_bar.h"
 #include "testkit/test_window.h"
 #include "testkit/window_find.h"

@@ -6,6 +6,8 @@
 namespace {
 
 HINSTANCE g_module = nullptr;
+const int kCopyAttempts = 20;
+const DWORD kCopyRetryMs = 25;
 
 bool SameFile(const wchar_t* a, const wchar_t* b)
 {
@@ -56,8 +58,16 @@ bool CopyThemeFile(const wchar_t* source, const wchar_t* destination)
         return false;
     if (SameFile(source, destination))
         return GetFileAttributesW(source) != INVALID_FILE_ATTRIBUTES;
-    if (!CopyFileW(source, destination, FALSE))
-        return false;
+    // The shell reads the files in force now and then: a copy it gets in
+    // the way of is tried again shortly.
+    for (int attempt = 0;; ++attempt) {
+        if (CopyFileW(source, destination, FALSE))
+            break;
+        DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION) || attempt >= kCopyAttempts)
+            return false;
+        Sleep(kCopyRetryMs);
+    }
     SetFileAttributesW(destination, FILE_ATTRIBUTE_NORMAL);
     return true;
 }

@@ -19,6 +19,7 @@
 #include "figures.h"
 #include "html_figures.h"
 #include "theme_figures.h"
+#include "time_figures.h"
 
 namespace {
 
@@ -267,6 +268,16 @@ int wmain()
     PrintTiming("15 theme applied by path", themes.apply, "its two pictures copied and eleven colours written", 3.0);
     PrintTiming("16 theme message to the Today screen until it is repainted", themes.repaint,
                 "its picture decoded and one BitBlt", 2.0);
+
+    const TimeAppletFigures time = MeasureTimeApplets(places, kRuns);
+    for (int k = 0; k < TimeAppletFigures::kApplets; ++k) {
+        char what[96];
+        std::snprintf(what, sizeof(what), "17 switch to %ls (from the trivial applet, bar open)", time.names[k]);
+        PrintTiming(what, time.switches[k], "the same switch to About", 1.5);
+    }
+    PrintTiming("18 clock's one-second redraw (timer message to painted)", time.clockTick,
+                "one BitBlt of its area", 3.0);
+    PrintTiming("19 biorhythm chart drawn anew and painted", time.chartRedraw, "one BitBlt of its area", 5.0);
 
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
                      host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok;

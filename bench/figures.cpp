@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 #include <vector>
 
 #include <applet_library.h>
@@ -22,23 +23,6 @@ const DWORD kStartTimeoutMs = 20000;
 const DWORD kSendTimeoutMs = 20000;
 const DWORD kSettleMs = 300;  // lets a started program finish what follows its first paint
 
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-SIZE_T MedianSize(std::vector<SIZE_T> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // A sent message that gives up instead of hanging the benchmark.
 bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr)
 {
@@ -48,6 +32,22 @@ bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
     if (result)
         *result = static_cast<LRESULT>(answer);
     return true;
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
+
+double MedianOf(std::vector<double> values)
+{
+    return Median(std::move(values));
 }
 
 // Until nothing is left to paint: the window manager sends the paint
@@ -63,6 +63,16 @@ bool SwitchTo(HWND bar, int position)
         return false;
     PaintNow(bar);
     return true;
+}
+
+namespace {
+
+SIZE_T MedianSize(std::vector<SIZE_T> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 std::wstring BlankCommand(const BenchPlaces& places, const RECT& rect)

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "footprint.h"
 
@@ -58,3 +59,10 @@ HostFigures MeasureHost(const BenchPlaces& places, int runs, int objectSwitches)
 // by hand, and the empty program's window of the bar's size redrawn.
 bool MeasureAppletBaseline(const BenchPlaces& places, const RECT& area, int runs, double* medianMs);
 bool MeasureRepaintBaseline(const BenchPlaces& places, const RECT& area, int runs, double* medianMs);
+
+// Helpers the other packs' figures share.
+double MedianOf(std::vector<double> values);
+// Until nothing is left to paint in the window and its children.
+void PaintNow(HWND window);
+// The bar's menu command for the applet at position, then the bar painted.
+bool SwitchTo(HWND bar, int position);

@@ -122,6 +122,8 @@ LRESULT CCalendarWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_KETRA_APPLETSHOWN:
+        FollowToday();  // the bar opened: a day may have passed
+        return 0;
     case WM_KETRA_APPLETHIDDEN:
         return 0;
     case WM_ERASEBKGND:
@@ -134,14 +136,19 @@ LRESULT CCalendarWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// Polled by the bar every few seconds: a new day moves the top line and the
-// mark of today, never the month shown. The window keeps its own height.
-int CCalendarWnd::OnTodayQueryRefreshCache(TODAYLISTITEM* /*item*/)
+// A new day moves the top line and the mark of today, never the month shown.
+void CCalendarWnd::FollowToday()
 {
     const SYSTEMTIME today = Today();
     if (today.wDay != m_today.wDay || !SameMonth(today, m_today)) {
         m_today = today;
         Redraw();
     }
+}
+
+// Polled by the bar every few seconds. The window keeps its own height.
+int CCalendarWnd::OnTodayQueryRefreshCache(TODAYLISTITEM* /*item*/)
+{
+    FollowToday();
     return 1;
 }

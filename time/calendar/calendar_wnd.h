@@ -28,6 +28,7 @@ private:
     // The whole surface for the month shown, then the window repainted.
     void Redraw();
     void DrawTopLine(const CalendarColours& colours);
+    void FollowToday();
 
     CBitmapDC m_surface;
     CImage m_arrows;

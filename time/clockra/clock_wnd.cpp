@@ -154,6 +154,8 @@ LRESULT CClockWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_KETRA_APPLETSHOWN:
+        Redraw();  // the bar opened: the time now, not at the next tick
+        return 0;
     case WM_KETRA_APPLETHIDDEN:
         return 0;
     case WM_ERASEBKGND:

@@ -408,6 +408,10 @@ LRESULT CCyclaraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_KETRA_APPLETSHOWN:
+        // The bar opened: the chart around today as it is now.
+        if (m_animatedCycle < 0)
+            RedrawAll();
+        return 0;
     case WM_KETRA_APPLETHIDDEN:
         return 0;
     case WM_ERASEBKGND:

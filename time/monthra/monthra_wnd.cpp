@@ -51,6 +51,8 @@ LRESULT CMonthraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_KETRA_APPLETSHOWN:
+        FollowToday();  // the bar opened: a day may have passed
+        return 0;
     case WM_KETRA_APPLETHIDDEN:
         return 0;
     case WM_ERASEBKGND:
@@ -63,9 +65,8 @@ LRESULT CMonthraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// Polled by the bar every few seconds: a new day redraws the months around
-// it. The window keeps its own height.
-int CMonthraWnd::OnTodayQueryRefreshCache(TODAYLISTITEM* /*item*/)
+// A new day redraws the months around it.
+void CMonthraWnd::FollowToday()
 {
     SYSTEMTIME today;
     ::GetLocalTime(&today);
@@ -73,5 +74,11 @@ int CMonthraWnd::OnTodayQueryRefreshCache(TODAYLISTITEM* /*item*/)
         m_today = today;
         Redraw();
     }
+}
+
+// Polled by the bar every few seconds. The window keeps its own height.
+int CMonthraWnd::OnTodayQueryRefreshCache(TODAYLISTITEM* /*item*/)
+{
+    FollowToday();
     return 1;
 }

@@ -23,6 +23,7 @@ public:
 
 private:
     void Redraw();
+    void FollowToday();
 
     CBitmapDC m_surface;
     std::unique_ptr<CMonthBlockPainter> m_blocks;

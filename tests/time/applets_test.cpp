@@ -6,18 +6,16 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
-#include "axreg.h"
-#include "ketra_testkit.h"
+#include "time_fixture.h"
 
 namespace {
 
 using namespace testkit;
 
 const std::wstring kFolder = L"\\Program Files\\ZARQ\\Ketra\\";
-const wchar_t kColoursKey[] = L"Software\\ZARQ\\Ketra\\Colors";
-const wchar_t kBirthdayKey[] = L"SOFTWARE\\ZARQ\\Applets\\Q Bio";
 
 const COLORREF kNavy = RGB(0, 0, 128);
 const COLORREF kGreen = RGB(0, 255, 0);
@@ -25,55 +23,7 @@ const COLORREF kPhysical = RGB(192, 192, 192);
 
 const RECT kHeadings[3] = {{0, 18, 78, 32}, {79, 18, 157, 32}, {158, 18, 236, 32}};
 
-std::vector<COLORREF> PixelsOf(const PixelSurface& surface, const RECT& area)
-{
-    std::vector<COLORREF> pixels;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            pixels.push_back(surface.At(x, y));
-    return pixels;
-}
-
-SYSTEMTIME Today()
-{
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    return today;
-}
-
-// Today moved by whole days, at midnight.
-SYSTEMTIME DaysFromToday(int days)
-{
-    SYSTEMTIME day = Today();
-    day.wHour = day.wMinute = day.wSecond = day.wMilliseconds = 0;
-    FILETIME file;
-    SystemTimeToFileTime(&day, &file);
-    ULONGLONG units = ((ULONGLONG)file.dwHighDateTime << 32) | file.dwLowDateTime;
-    units += (ULONGLONG)((LONGLONG)days * 864000000000LL);
-    file.dwLowDateTime = (DWORD)units;
-    file.dwHighDateTime = (DWORD)(units >> 32);
-    FileTimeToSystemTime(&file, &day);
-    return day;
-}
-
-void StoreBirthday(int year, int month, int day)
-{
-    WriteDword(kBirthdayKey, L"BYEAR", (DWORD)year);
-    WriteDword(kBirthdayKey, L"BMON", (DWORD)month);
-    WriteDword(kBirthdayKey, L"BDAY", (DWORD)day);
-}
-
-std::vector<DWORD> StoredBirthday()
-{
-    return {ReadDword(kBirthdayKey, L"BYEAR"), ReadDword(kBirthdayKey, L"BMON"), ReadDword(kBirthdayKey, L"BDAY")};
-}
-
-// Every test may change the colours and the birthday; they come back.
-class TimeApplets : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(registry_.Saved()); }
-    RegistrySandbox registry_ = RegistrySandbox({kColoursKey, kBirthdayKey});
-};
+using TimeApplets = TimeTest;
 
 // ---- All four ---------------------------------------------------------------------
 
@@ -157,25 +107,6 @@ TEST_F(TimeApplets, CalendarDrawsInTheStoredColoursWithItsButtonsOnThePage)
     EXPECT_EQ(kNavy, painted->At(224, 8));  // the right arrow
 }
 
-TEST_F(TimeApplets, CalendarButtonsStepTheMonthAndComeBackToToday)
-{
-    AppletHost host(kFolder + L"Calendar.dll");
-    ASSERT_NE(nullptr, host.Create());
-    const auto start = host.Paint();
-
-    host.Tap(205, 8);  // previous: the middle block shows the old left one
-    auto now = host.Paint();
-    EXPECT_EQ(PixelsOf(*start, kHeadings[0]), PixelsOf(*now, kHeadings[1]));
-    host.Tap(225, 8);  // next, twice: the old right one
-    host.Tap(225, 8);
-    now = host.Paint();
-    EXPECT_EQ(PixelsOf(*start, kHeadings[2]), PixelsOf(*now, kHeadings[1]));
-    host.Tap(100, 50);  // outside the buttons: nothing
-    EXPECT_EQ(PixelsOf(*now, kHeadings[1]), PixelsOf(*host.Paint(), kHeadings[1]));
-    host.Tap(185, 8);  // today
-    EXPECT_EQ(PixelsOf(*start, {0, 0, 236, 83}), PixelsOf(*host.Paint(), {0, 0, 236, 83}));
-}
-
 // ---- Cyclara ----------------------------------------------------------------------
 
 TEST_F(TimeApplets, BiorhythmChecksTheStoredBirthdayAndWritesBackAValidOne)
@@ -218,42 +149,15 @@ TEST_F(TimeApplets, BiorhythmChecksTheStoredBirthdayAndWritesBackAValidOne)
     }
 }
 
-TEST_F(TimeApplets, BiorhythmTakesTheBirthdayWhenThePickerClosesUp)
-{
-    StoreBirthday(2000, 1, 1);
-    {
-        AppletHost host(kFolder + L"Cyclara.dll");
-        HWND wnd = host.Create();
-        ASSERT_NE(nullptr, wnd);
-        const auto before = host.Paint();
-        HWND picker = GetDlgItem(wnd, 777);
-        SYSTEMTIME picked = {};
-        picked.wYear = 1980;
-        picked.wMonth = 2;
-        picked.wDay = 29;
-        ASSERT_TRUE(SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&picked));
-        NMHDR closeUp = {picker, 777, (UINT)DTN_CLOSEUP};
-        SendMessageW(wnd, WM_NOTIFY, 777, (LPARAM)&closeUp);
-        const auto after = host.Paint();
-        EXPECT_NE(PixelsOf(*before, {150, 0, 204, 14}), PixelsOf(*after, {150, 0, 204, 14}));  // the birthday
-        EXPECT_NE(PixelsOf(*before, {103, 15, 236, 80}), PixelsOf(*after, {103, 15, 236, 80}));  // the curves
-    }
-    EXPECT_EQ((std::vector<DWORD>{1980, 2, 29}), StoredBirthday());
-}
-
 TEST_F(TimeApplets, BiorhythmBarsShowTheDayChosenInTheChart)
 {
-    const SYSTEMTIME birthday = DaysFromToday(-6);  // physical 100 today
-    StoreBirthday(birthday.wYear, birthday.wMonth, birthday.wDay);
+    DeviceClock clock(kJanuary15Evening, kPacific);
+    StoreBirthday(2004, 1, 9);  // physical 100 today
     AppletHost host(kFolder + L"Cyclara.dll");
     ASSERT_NE(nullptr, host.Create());
     auto painted = host.Paint();
-    EXPECT_EQ(kNavy, painted->At(1, 50));
     EXPECT_GT(painted->Count({166, 17, 167, 78}, RGB(255, 255, 255)), 50);  // today's line
-    EXPECT_GT(painted->Count({101, 17, 103, 78}, RGB(255, 255, 255)), 110);  // the chart's left edge
     EXPECT_EQ(kPhysical, painted->At(18, 20));  // the bar reaches 30 pixels up
-    EXPECT_EQ(kNavy, painted->At(18, 19));
-    EXPECT_GT(painted->Count({8, 52, 28, 64}, kPhysical), 10);  // "100" below the middle
     EXPECT_EQ(kPhysical, painted->At(166, 17));  // today's point on its curve
 
     // Six days back is the birthday: every value 0, no bars.
@@ -265,8 +169,7 @@ TEST_F(TimeApplets, BiorhythmBarsShowTheDayChosenInTheChart)
 
 TEST_F(TimeApplets, BiorhythmReplaysACurveTappedInTheLegend)
 {
-    const SYSTEMTIME birthday = DaysFromToday(-100);
-    StoreBirthday(birthday.wYear, birthday.wMonth, birthday.wDay);
+    StoreBirthday(2003, 10, 7);
     AppletHost host(kFolder + L"Cyclara.dll");
     ASSERT_NE(nullptr, host.Create());
     const RECT chart = {103, 15, 236, 80};
@@ -279,28 +182,6 @@ TEST_F(TimeApplets, BiorhythmReplaysACurveTappedInTheLegend)
         << "the curve is wiped day by day";
     EXPECT_TRUE(PumpUntil([&] { return PixelsOf(*host.Paint(), chart) == whole; }, 5000))
         << "and drawn again whole";
-}
-
-// The birthday's key sits among the registrations but is none itself.
-TEST_F(TimeApplets, TheBirthdaysKeyStaysOutOfTheAppletList)
-{
-    {
-        AppletHost host(kFolder + L"Cyclara.dll");
-        ASSERT_NE(nullptr, host.Create());
-    }
-    ASSERT_TRUE(HasKey(kBirthdayKey));
-    RegistrySandbox applets({kAppletsKey});
-    CAxRegList list;
-    ASSERT_TRUE(list.LoadList());
-    bool biorhythm = false;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        EXPECT_STRNE(L"Q Bio", list.GetDllInfo(i)->szName);
-        biorhythm = biorhythm || wcscmp(list.GetDllInfo(i)->szName, L"Biorhythm") == 0;
-    }
-    EXPECT_TRUE(biorhythm);
-    ASSERT_TRUE(list.SaveList());
-    EXPECT_FALSE(HasValue(kBirthdayKey, L"Type"));
-    EXPECT_EQ(2000u, ReadDword(kBirthdayKey, L"BYEAR"));
 }
 
 }  // namespace

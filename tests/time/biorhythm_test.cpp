@@ -37,15 +37,6 @@ TEST(Biorhythm, PhysicalValuesOnKnownDays)
         EXPECT_EQ(0, BioValue(0, cycle.period)) << "every cycle starts at 0 on the birthday";
 }
 
-TEST(Biorhythm, RoundingIsHalfAwayFromZero)
-{
-    EXPECT_EQ(1, RoundHalfAwayFromZero(0.5));
-    EXPECT_EQ(-1, RoundHalfAwayFromZero(-0.5));
-    EXPECT_EQ(2, RoundHalfAwayFromZero(2.49));
-    EXPECT_EQ(-3, RoundHalfAwayFromZero(-2.5));
-    EXPECT_EQ(0, RoundHalfAwayFromZero(-0.49));
-}
-
 // With the time of day kept, the day before a future birthday counted 0 and
 // every count before a birthday came out one short.
 TEST(Biorhythm, DayCountsIgnoreTheTimeOfDay)

@@ -175,10 +175,14 @@ TEST_F(TimeOnTheBar, BirthdayPickedAsTheUserPicksItIsKept)
     const RECT dropped = WindowRect(calendar);
     EXPECT_GE(dropped.left, 0);
     EXPECT_LE(dropped.right, GetSystemMetrics(SM_CXSCREEN)) << "the calendar drops down whole";
-
-    // A day of January other than the 9th, found where the calendar says it is.
     RemoteBlock block(calendar, sizeof(MCHITTESTINFO));
     ASSERT_TRUE(block.Ready());
+    SYSTEMTIME today = {};
+    SendWaiting(calendar, MCM_GETTODAY, 0, (LPARAM)block.At(0));
+    ASSERT_TRUE(block.Read(0, &today, sizeof(today)));
+    EXPECT_EQ(15, today.wDay) << "the device's today, not the host's";
+
+    // A day of January other than the 9th, found where the calendar says it is.
     RECT client;
     GetClientRect(calendar, &client);
     MCHITTESTINFO hit = {};

@@ -144,12 +144,16 @@ void CCyclaraWnd::CreatePicker()
     ::SendMessageW(m_picker, DTM_SETSYSTEMTIME, GDT_VALID, (LPARAM)&m_birthday);
 }
 
-void CCyclaraWnd::KeepCalendarOnScreen()
+void CCyclaraWnd::PrepareDroppedCalendar()
 {
     HWND calendar = (HWND)::SendMessageW(m_picker, DTM_GETMONTHCAL, 0, 0);
     RECT rect;
     if (!calendar || !::GetWindowRect(calendar, &rect))
         return;
+    SYSTEMTIME today;
+    ::GetLocalTime(&today);
+    ::SendMessageW(calendar, MCM_SETTODAY, 0, (LPARAM)&today);
+
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     int x = rect.left;
@@ -189,7 +193,7 @@ LRESULT CCyclaraWnd::OnNotify(WPARAM /*wParam*/, LPARAM lParam)
     if (!header || header->hwndFrom != m_picker || !m_picker)
         return CApplet::OnNotify(0, lParam);
     if (header->code == DTN_DROPDOWN)
-        KeepCalendarOnScreen();
+        PrepareDroppedCalendar();
     else if (header->code == DTN_CLOSEUP)
         TakePickedBirthday();
     return 0;

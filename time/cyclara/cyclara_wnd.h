@@ -32,8 +32,8 @@ public:
 private:
     void CreatePicker();
     // The picker's calendar drops to the right of a control near the
-    // screen's right edge: bring it back whole.
-    void KeepCalendarOnScreen();
+    // screen's right edge: brought back whole, and told the device's today.
+    void PrepareDroppedCalendar();
     void TakePickedBirthday();
 
     // Everything, for today as it is now.

@@ -138,6 +138,8 @@ int RemoteListView::ColumnWidth() const
 
 bool RemoteListView::TapRow(int row)
 {
+    // Scrolled into view first, as the user scrolls to a row below the list's end.
+    SendWaiting(list_, LVM_ENSUREVISIBLE, row, FALSE);
     const RECT rect = RowOnScreen(row);
     // Beside the check box, which a tap would toggle.
     return rect.left < rect.right && Tap(rect.left + 40, (rect.top + rect.bottom) / 2) &&

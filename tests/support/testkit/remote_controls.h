@@ -53,7 +53,8 @@ public:
     bool SetChecked(int row, bool checked);
     RECT RowOnScreen(int row) const;  // empty when there is no such row
     int ColumnWidth() const;
-    // A stylus tap on the row beside its check box; waits until it is selected.
+    // A stylus tap on the row beside its check box (scrolled into view first);
+    // waits until it is selected.
     bool TapRow(int row);
 
 private:

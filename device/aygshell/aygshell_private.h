@@ -38,6 +38,8 @@ bool CopyToBuffer(const std::wstring& text, wchar_t* buffer, int cch);
 // running or did not take the request in time.
 bool SendToTaskBar(HWND about, DWORD code, const void* data, DWORD size);
 
-// The input panel's one record, device state "SipUp".
+// The input panel of the shell process (sip.h): whether it is up, its top
+// while up (the screen's height while down), raising and lowering it.
 bool IsSipUp();
+int SipPanelTop();
 void SetSipUp(HWND about, bool up);

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int kSipHeight = 80;  // the input panel above the menu bar
-
 // On the device a full-screen dialog has no frame of its own: its title is
 // shown by the task bar.
 void RemoveFrame(HWND dlg)
@@ -43,8 +41,12 @@ extern "C" BOOL WINAPI SHInitDialog(PSHINITDLGINFO pshidi)
         HWND menuBar = SHFindMenuBar(dlg);
         if (!(flags & SHIDIF_FULLSCREENNOMENUBAR) && menuBar && IsWindowVisible(menuBar))
             bottom -= SHMENUBAR_HEIGHT;
-        if ((flags & SHIDIF_SIZEDLG) && !(flags & SHIDIF_SIZEDLGFULLSCREEN) && IsSipUp())
-            bottom -= kSipHeight;
+        // A dialog sized to the visible desktop ends at the raised panel.
+        if ((flags & SHIDIF_SIZEDLG) && !(flags & SHIDIF_SIZEDLGFULLSCREEN)) {
+            int panelTop = SipPanelTop();
+            if (panelTop > SHELL_TASKBAR_HEIGHT && panelTop < bottom)
+                bottom = panelTop;
+        }
         if (!(GetWindowLongPtrW(dlg, GWL_STYLE) & WS_CHILD))
             RemoveFrame(dlg);
         SetWindowPos(dlg, nullptr, 0, SHELL_TASKBAR_HEIGHT, width, bottom - SHELL_TASKBAR_HEIGHT,

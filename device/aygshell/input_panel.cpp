@@ -1,13 +1,10 @@
-// The input panel's state and the activation and setting-change handlers
-// that keep it per window.
+// The input panel as the shell library sees it, and the activation and
+// setting-change handlers that keep its state per window.
 #include "aygshell_private.h"
 
-#include <devlog.h>
-#include <shellproto.h>
+#include <sip.h>
 
 namespace {
-
-constexpr UINT kSettingSipInfo = 224;  // SPI_SETSIPINFO: the panel moved
 
 // Focus goes back where it was inside the window, as the default procedure
 // would do on activation (windows that route WM_ACTIVATE here skip it).
@@ -25,20 +22,28 @@ void RestoreFocus(HWND hwnd, SHACTIVATEINFO* psai)
 
 } // namespace
 
+// The panel lives in the shell process (coredll's Sip* functions reach it):
+// what it publishes is read, changes are asked of it.
 bool IsSipUp()
 {
-    return DevStateGetDword(L"SipUp", 0) != 0;
+    SIPINFO info = {};
+    info.cbSize = sizeof(info);
+    return SipGetInfo(&info) && (info.fdwFlags & SIPF_ON);
 }
 
-void SetSipUp(HWND about, bool up)
+int SipPanelTop()
 {
-    if (IsSipUp() == up)
-        return;
-    DevStateSetDword(L"SipUp", up ? 1 : 0);
-    SHELL_SIPSTATE_DATA data = {about, up};
-    SendToTaskBar(about, SHELL_SIPSTATE, &data, sizeof(data));
-    // As on the device, every window hears that the panel moved.
-    PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kSettingSipInfo, 0);
+    SIPINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!SipGetInfo(&info) || !(info.fdwFlags & SIPF_ON))
+        return GetSystemMetrics(SM_CYSCREEN);
+    return info.rcVisibleDesktop.bottom;
+}
+
+void SetSipUp(HWND /*about*/, bool up)
+{
+    // The panel publishes its state and tells every window that it moved.
+    SipShowIM(up ? SIPF_ON : SIPF_OFF);
 }
 
 extern "C" BOOL WINAPI SHSipPreference(HWND hwnd, SIPSTATE st)
@@ -83,7 +88,26 @@ extern "C" BOOL WINAPI SHHandleWMActivate(HWND hwnd, WPARAM wParam, LPARAM /*lPa
 extern "C" BOOL WINAPI SHHandleWMSettingChange(HWND /*hwnd*/, WPARAM wParam, LPARAM /*lParam*/,
                                                SHACTIVATEINFO* psai)
 {
-    if (psai && wParam == kSettingSipInfo)
+    if (psai && wParam == SPI_SETSIPINFO)
         psai->fSipUp = IsSipUp();
     return TRUE;
+}
+
+// The input panel's system parameters (224-227), as SystemParametersInfoW.
+extern "C" BOOL WINAPI SHSipInfo(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni)
+{
+    (void)uiParam;
+    (void)fWinIni;
+    switch (uiAction) {
+    case SPI_SETSIPINFO:
+        return SipSetInfo(static_cast<SIPINFO*>(pvParam));
+    case SPI_GETSIPINFO:
+        return SipGetInfo(static_cast<SIPINFO*>(pvParam));
+    case SPI_SETCURRENTIM:
+        return SipSetCurrentIM(static_cast<CLSID*>(pvParam));
+    case SPI_GETCURRENTIM:
+        return SipGetCurrentIM(static_cast<CLSID*>(pvParam));
+    }
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
 }

@@ -2,6 +2,7 @@
 // comctl32 toolbar of text drop-downs and image buttons.
 #include "menubar.h"
 
+#include <shellproto.h>
 #include <strsafe.h>
 
 namespace {
@@ -276,7 +277,11 @@ extern "C" BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* pmbi)
         return FALSE;
     }
 
+    // The input-panel button sits at the strip's right end unless the owner
+    // hides it.
     int width = GetSystemMetrics(SM_CXSCREEN);
+    if (!(pmbi->dwFlags & SHCMBF_HIDESIPBUTTON))
+        width -= SHELL_SIPBUTTON_WIDTH;
     int top = GetSystemMetrics(SM_CYSCREEN) - SHMENUBAR_HEIGHT;
     HWND wnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, SHMENUBAR_CLASS, L"", WS_POPUP | WS_CLIPCHILDREN,
                                0, top, width, SHMENUBAR_HEIGHT, pmbi->hwndParent, nullptr, AygInstance(), nullptr);

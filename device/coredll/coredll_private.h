@@ -20,6 +20,8 @@
 //                                                   names: root folders that are cards
 //   StorageCardFreeKB, StorageCardTotalKB    DWORD  space reported for every card
 //   StorageCards\<card>: FreeKB, TotalKB    DWORD  space of that card (subkey)
+//   SipUp, SipIM, SipRect                    the input panel's state, published by
+//                                                   the shell (shellproto.h)
 #pragma once
 #include <windows.h>
 
@@ -42,3 +44,7 @@ Fn RealFunction(const wchar_t* dll, const char* name)
 // Display power state kept in the device state ("Display").
 DWORD DisplayPowerState();
 void SetDisplayPowerState(DWORD state);
+
+// System parameters 224-227 of the input panel (input_panel.cpp): true when
+// action is one of them, with the answer in *result.
+bool InputPanelParameters(UINT action, PVOID param, BOOL* result);

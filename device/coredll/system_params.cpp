@@ -1,5 +1,6 @@
-// System parameters the device answers itself: the platform type and the
-// maker's device description.  Every other action goes to the desktop.
+// System parameters the device answers itself: the platform type, the
+// maker's device description and the input panel's (224-227).  Every other
+// action goes to the desktop.
 #include <cedevice.h>
 #include <strsafe.h>
 
@@ -27,7 +28,7 @@ BOOL AnswerText(const wchar_t* text, UINT cb, PVOID out)
 
 } // namespace
 
-// uiParam is the size of pvParam's buffer in bytes for both device actions.
+// uiParam is the size of pvParam's buffer in bytes for the two text actions.
 extern "C" BOOL WINAPI CoreSystemParametersInfoW(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni)
 {
     if (uiAction == SPI_GETPLATFORMTYPE)
@@ -39,6 +40,10 @@ extern "C" BOOL WINAPI CoreSystemParametersInfoW(UINT uiAction, UINT uiParam, PV
             StringCchCopyW(oem, ARRAYSIZE(oem), L"Simulated Pocket PC");
         return AnswerText(oem, uiParam, pvParam);
     }
+
+    BOOL panelAnswer = FALSE;
+    if (InputPanelParameters(uiAction, pvParam, &panelAnswer))
+        return panelAnswer;
 
     using Fn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT);
     static const Fn real = RealFunction<Fn>(L"user32.dll", "SystemParametersInfoW");

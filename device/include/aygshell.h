@@ -97,8 +97,9 @@
 /* ------------------------------------------------------------------------ */
 //
 // The menu bar is a window of class SHMENUBAR_CLASS, 26 pixels high across the
-// bottom of the screen, owned by (not a child of) hwndParent, with an empty
-// title and WS_EX_TOOLWINDOW so that task lists skip it.  A top-level owner
+// bottom of the screen, leaving the input-panel button its 36 pixels at the
+// right (unless SHCMBF_HIDESIPBUTTON), owned by (not a child of) hwndParent,
+// with an empty title and WS_EX_TOOLWINDOW so that task lists skip it.  A top-level owner
 // whose window reaches into the bar's strip is shortened to end above it.
 // Commands of its buttons and menus reach the owner as WM_COMMAND (posted;
 // low word = command id, high word 0); before a pop-up opens the owner gets
@@ -277,8 +278,12 @@ typedef enum tagSIPSTATE {
     SIP_INPUTDIALOG
 } SIPSTATE;
 
-// Raises or lowers the input panel (device state "SipUp", shown by the shell).
+// Raises or lowers the input panel (SipShowIM, sip.h).
 AYGSHELLAPI BOOL WINAPI SHSipPreference(HWND hwnd, SIPSTATE st);
+// The input panel's system parameters SPI_SETSIPINFO, SPI_GETSIPINFO,
+// SPI_SETCURRENTIM and SPI_GETCURRENTIM (224-227, sip.h), answered as
+// SystemParametersInfoW answers them; FALSE for any other action.
+AYGSHELLAPI BOOL WINAPI SHSipInfo(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
 
 /* ------------------------------------------------------------------------ */
 /* Shortcuts and special folders                                            */

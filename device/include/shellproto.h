@@ -61,10 +61,10 @@ typedef struct {
     BOOL  show;
 } SHELL_DONEBUTTON_DATA;
 
-// 'SIPS' — input panel raised or lowered (SHSipPreference, SHInitDialog with
-// SHIDIF_SIPDOWN, SHHandleWMActivate): up is TRUE when the panel should be
-// shown.  The library has already stored the state in the device state
-// DWORD "SipUp" (HKLM Software\SimDevice), which is the panel's one record.
+// 'SIPS' — input panel raised or lowered (SipShowIM, and through it
+// SHSipPreference, SHInitDialog with SHIDIF_SIPDOWN): up is TRUE when the
+// panel should be shown.  Sent to the input panel (SHELL_SIP_CLASS below),
+// not to the task bar.
 #define SHELL_SIPSTATE        SHELL_CODE('S', 'I', 'P', 'S')
 typedef struct {
     HWND  hwnd;
@@ -201,3 +201,36 @@ inline BOOL ShellPackNotifyIcon(HICON icon, DWORD* pixels)
 #define SHELL_HOOK_PACK(msg, wp)   ((WPARAM)(((ULONG_PTR)(DWORD)(wp) << 32) | (DWORD)(msg)))
 #define SHELL_HOOK_MSG(packed)     ((UINT)((ULONG_PTR)(packed) & 0xFFFFFFFFu))
 #define SHELL_HOOK_WPARAM(packed)  ((WPARAM)((ULONG_PTR)(packed) >> 32))
+
+// The input panel (sip.h): a top-most, non-activating window of class
+// SHELL_SIP_CLASS in the shell process, at the current input method's panel
+// rectangle and hidden while the panel is down, and the panel button
+// SHELL_SIPBUTTON_CLASS at the right of the menu bars' strip.  The panel
+// hosts the current method in the shell process.
+//
+// Programs read the panel's state where the panel publishes it, in the
+// device state key (HKLM "Software\SimDevice", devlog.h):
+//     SipUp      DWORD  1 while the panel is up
+//     SipIM      SZ     the current method's class, "{xxxxxxxx-...}"
+//     SipRect    SZ     its panel rectangle, "left,top,right,bottom"
+// and ask for changes with WM_COPYDATA to the panel window, as for the task
+// bar, but sent with SMTO_NORMAL and never SMTO_BLOCK: while it switches,
+// the panel calls the methods, and a method may send a message back to the
+// asking program (an input method closing a side bar), which the asker must
+// be free to answer.  The panel answers TRUE when the request was carried
+// out.  SHELL_SIPSTATE above raises or lowers it.
+#define SHELL_SIP_CLASS       L"SipWndClass"
+#define SHELL_SIPBUTTON_CLASS L"MS_SIPBUTTON"
+#define SHELL_SIP_TIMEOUT_MS  10000
+
+// 'SIPM' — make an installed method current (SipSetCurrentIM).
+#define SHELL_SIPMETHOD       SHELL_CODE('S', 'I', 'P', 'M')
+typedef struct {
+    CLSID clsid;
+} SHELL_SIPMETHOD_DATA;
+
+// The panel button: where it sits (the menu bars leave its place free).
+#define SHELL_SIPBUTTON_LEFT   204
+#define SHELL_SIPBUTTON_TOP    294
+#define SHELL_SIPBUTTON_WIDTH  36
+#define SHELL_SIPBUTTON_HEIGHT 26

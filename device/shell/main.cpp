@@ -3,6 +3,8 @@
 
 #include "devlog.h"
 
+#include <objbase.h>
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     // One shell per device.
@@ -10,11 +12,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     if (GetLastError() == ERROR_ALREADY_EXISTS)
         return 1;
 
-    if (!RegisterTaskBarClass(instance) || !RegisterTodayClass(instance))
+    // The input panel hosts input methods, which are apartment components.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (!RegisterTaskBarClass(instance) || !RegisterTodayClass(instance) || !RegisterInputPanelClass(instance) ||
+        !RegisterSipButtonClass(instance))
         return 1;
     HWND today = CreateTodayScreen(instance);
     HWND taskBar = CreateTaskBar(instance);
-    if (!today || !taskBar)
+    HWND panel = CreateInputPanel(instance);
+    HWND sipButton = CreateSipButton(instance);
+    if (!today || !taskBar || !panel || !sipButton)
         return 1;
     SetForegroundWindow(today);
     DevLog(L"shell", L"boot");
@@ -27,8 +34,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         DispatchMessageW(&msg);
     }
     DevLog(L"shell", L"shutdown");
+    DestroyWindow(sipButton);
+    DestroyInputPanel();
     DestroyWindow(taskBar);
     DestroyWindow(today);
+    CoUninitialize();
     CloseHandle(single);
     return (int)msg.wParam;
 }

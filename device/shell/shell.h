@@ -3,6 +3,7 @@
 // both start at boot and live until shutdown.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <devlog.h>
 #include <shellproto.h>
@@ -127,6 +128,29 @@ bool PollTodayItems(int top);
 // A device picture file decoded into a bitmap (owned by the caller), from
 // ROM when RAM has no file of the name (device_picture.cpp).
 HBITMAP DecodeDevicePicture(const wchar_t* path, SIZE* size);
+
+// The input panel (input_panel.cpp): the window "SipWndClass" hosting the
+// current input method in this process (a COM apartment), created at boot
+// with the default method.  Other programs reach it through coredll's Sip*
+// functions (shellproto.h).
+BOOL RegisterInputPanelClass(HINSTANCE instance);
+HWND CreateInputPanel(HINSTANCE instance);
+// Deselects and releases the method (at shutdown).
+void DestroyInputPanel();
+bool IsInputPanelUp();
+bool ShowInputPanel(bool up);
+// Makes an installed method current; false (the old one staying) when it
+// is not installed or cannot be created.
+bool SwitchInputMethod(const CLSID& clsid);
+bool CurrentInputMethod(CLSID* clsid);
+// The current method's narrow image; false when it has none.
+bool CurrentMethodImage(HIMAGELIST* images, int* index);
+
+// The input-panel button "MS_SIPBUTTON" (sip_button.cpp).
+BOOL RegisterSipButtonClass(HINSTANCE instance);
+HWND CreateSipButton(HINSTANCE instance);
+// The method or the panel changed: the button repaints.
+void SipButtonChanged();
 
 // Drawing helpers shared by the shell's windows (paint.cpp).
 void FillVerticalGradient(HDC dc, const RECT& rc, COLORREF top, COLORREF bottom);

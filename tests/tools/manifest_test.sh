@@ -1,8 +1,8 @@
 #!/bin/bash
 # The installation manifests' entries, installed into a scratch device folder
 # (no Wine needed): applet registrations in the registry's value order,
-# shortcuts in the device's format, seeds copied once, and the order in
-# which the manifests are read.
+# shortcuts in the device's format, seeds copied once, self-registration
+# lists, and the order in which the manifests are read.
 set -uo pipefail
 SRC_TREE="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 # shellcheck disable=SC1091
@@ -54,6 +54,15 @@ rm "$dev/drive/My Documents/two.txt"
 install >/dev/null
 check "a changed seed is kept" [ "$(cat "$dev/drive/My Documents/canned.txt")" = mine ]
 check "a deleted seed stays deleted" [ ! -e "$dev/drive/My Documents/two.txt" ]
+
+# Self-registration: listed (as D: paths) for after the registry import;
+# only an installed library may be named.
+: >"$dev/selfreg.list"
+manifest 'file | bin/Clock.dll | \Windows\Clock.dll' 'selfreg | \Windows\Clock.dll'
+install >/dev/null
+check "selfreg listed" [ "$(cat "$dev/selfreg.list")" = 'D:\Windows\Clock.dll' ]
+manifest 'selfreg | \Windows\Nowhere.dll'
+out="$( (install) )"; check "selfreg of a library not installed refused" grep -q "is not installed" <<<"$out"
 
 # Manifest order: device, system, packs by name, then test fixtures.
 SRC="$scratch/src"; mkdir -p "$SRC/tools/manifest"

@@ -209,6 +209,13 @@ LRESULT CSkinCore::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SKIN_FOCUSOFF:
         SetFocusStyle(0);
         break;
+    case WM_MOUSEACTIVATE:
+        // Without the focus style the window is not activated by a tap
+        // (the extended style alone does not stop Wine): the program in
+        // front keeps its focus, so a keyboard in the bar types into it.
+        if (!m_bFocusStyle)
+            return MA_NOACTIVATE;
+        break;
     case WM_PRINTCLIENT: {
         CDC dc(reinterpret_cast<HDC>(wParam));
         PaintSkin(&dc);

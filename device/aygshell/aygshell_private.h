@@ -42,4 +42,5 @@ bool SendToTaskBar(HWND about, DWORD code, const void* data, DWORD size);
 // while up (the screen's height while down), raising and lowering it.
 bool IsSipUp();
 int SipPanelTop();
-void SetSipUp(HWND about, bool up);
+// False when the panel is not running.
+bool SetSipUp(HWND about, bool up);

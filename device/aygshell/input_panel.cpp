@@ -40,22 +40,20 @@ int SipPanelTop()
     return info.rcVisibleDesktop.bottom;
 }
 
-void SetSipUp(HWND /*about*/, bool up)
+bool SetSipUp(HWND /*about*/, bool up)
 {
     // The panel publishes its state and tells every window that it moved.
-    SipShowIM(up ? SIPF_ON : SIPF_OFF);
+    return SipShowIM(up ? SIPF_ON : SIPF_OFF) != FALSE;
 }
 
 extern "C" BOOL WINAPI SHSipPreference(HWND hwnd, SIPSTATE st)
 {
     switch (st) {
     case SIP_UP:
-        SetSipUp(hwnd, true);
-        return TRUE;
+        return SetSipUp(hwnd, true);
     case SIP_DOWN:
     case SIP_FORCEDOWN:
-        SetSipUp(hwnd, false);
-        return TRUE;
+        return SetSipUp(hwnd, false);
     case SIP_UNCHANGED:
     case SIP_INPUTDIALOG:
         return TRUE;

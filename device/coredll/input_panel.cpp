@@ -7,6 +7,8 @@
 #include <stdio.h>
 #include <strsafe.h>
 
+#include <vector>
+
 #include "coredll_private.h"
 
 namespace {
@@ -117,6 +119,61 @@ void ReadMethodName(HKEY classes, const wchar_t* clsidText, wchar_t* name, DWORD
         StringCchCopyW(name, cch, buffer);
 }
 
+// Every class key, with a look for the flag under each: hundreds of
+// registry calls.
+std::vector<IMENUMINFO> ScanMethods(HKEY classes)
+{
+    std::vector<IMENUMINFO> methods;
+    wchar_t clsidText[64];
+    for (DWORD index = 0;; ++index) {
+        DWORD cch = ARRAYSIZE(clsidText);
+        LSTATUS rc = RegEnumKeyExW(classes, index, clsidText, &cch, nullptr, nullptr, nullptr, nullptr);
+        if (rc == ERROR_MORE_DATA)
+            continue;  // no class key name is that long
+        if (rc != ERROR_SUCCESS)
+            break;
+        IMENUMINFO info = {};
+        if (!ParseClsid(clsidText, &info.clsid) || !IsInputMethod(classes, clsidText))
+            continue;
+        ReadMethodName(classes, clsidText, info.szName, ARRAYSIZE(info.szName));
+        methods.push_back(info);
+    }
+    return methods;
+}
+
+// The installed methods, kept between calls while the class keys stay as
+// they were: the registry tells this process of any change below them (the
+// notice is armed before each scan, so a change during one is not missed).
+struct MethodCache {
+    SRWLOCK lock = SRWLOCK_INIT;
+    HKEY classes = nullptr;
+    HANDLE changed = nullptr;
+    bool valid = false;
+    std::vector<IMENUMINFO> methods;
+};
+MethodCache g_cache;
+
+std::vector<IMENUMINFO> InstalledMethods()
+{
+    AcquireSRWLockExclusive(&g_cache.lock);
+    if (!g_cache.classes &&
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, L"CLSID", 0, KEY_READ | KEY_NOTIFY, &g_cache.classes) != ERROR_SUCCESS)
+        g_cache.classes = nullptr;
+    if (!g_cache.changed)
+        g_cache.changed = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool current = g_cache.valid && WaitForSingleObject(g_cache.changed, 0) == WAIT_TIMEOUT;
+    if (!current && g_cache.classes) {
+        ResetEvent(g_cache.changed);
+        g_cache.valid = g_cache.changed &&
+                        RegNotifyChangeKeyValue(g_cache.classes, TRUE, REG_NOTIFY_CHANGE_NAME |
+                                                REG_NOTIFY_CHANGE_LAST_SET, g_cache.changed, TRUE) == ERROR_SUCCESS;
+        g_cache.methods = ScanMethods(g_cache.classes);
+    }
+    std::vector<IMENUMINFO> methods = g_cache.methods;
+    ReleaseSRWLockExclusive(&g_cache.lock);
+    return methods;
+}
+
 BOOL FillSipInfo(SIPINFO* info)
 {
     if (!info || info->cbSize != sizeof(SIPINFO)) {
@@ -146,27 +203,14 @@ extern "C" int WINAPI SipEnumIM(IMENUMPROC proc)
         SetLastError(ERROR_INVALID_PARAMETER);
         return -1;
     }
-    HKEY classes = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"CLSID", 0, KEY_READ, &classes) != ERROR_SUCCESS)
-        return 0;
+    // The list is copied first: the callback may call back into here.
+    const std::vector<IMENUMINFO> methods = InstalledMethods();
     int count = 0;
-    wchar_t clsidText[64];
-    for (DWORD index = 0;; ++index) {
-        DWORD cch = ARRAYSIZE(clsidText);
-        LSTATUS rc = RegEnumKeyExW(classes, index, clsidText, &cch, nullptr, nullptr, nullptr, nullptr);
-        if (rc == ERROR_MORE_DATA)
-            continue;  // no class key name is that long
-        if (rc != ERROR_SUCCESS)
-            break;
-        IMENUMINFO info = {};
-        if (!ParseClsid(clsidText, &info.clsid) || !IsInputMethod(classes, clsidText))
-            continue;
-        ReadMethodName(classes, clsidText, info.szName, ARRAYSIZE(info.szName));
+    for (IMENUMINFO info : methods) {
         ++count;
         if (!proc(&info))
             break;
     }
-    RegCloseKey(classes);
     return count;
 }
 

@@ -46,19 +46,16 @@ extern "C" BOOL WINAPI PostKeybdMessage(HWND hwnd, UINT VKey, KEY_STATE_FLAGS Ke
     const bool down = (KeyStateFlags & KeyStateDownFlag) != 0;
     const bool previousDown = (KeyStateFlags & KeyStatePrevDownFlag) != 0;
 
-    // The characters a key-down carries are posted below.  On the device the
-    // key message is not translated again; here the target's TranslateMessage
-    // would make them a second time from the key, unless the key message
-    // reads as a release (bit 31), which translates to nothing.
-    bool carriesCharacters = false;
-    for (UINT i = 0; down && i < cCharacters; ++i) {
-        UINT flags = pShiftStateBuffer ? pShiftStateBuffer[i] : KeyStateFlags;
-        if (!(flags & KeyShiftNoCharacterFlag))
-            carriesCharacters = true;
-    }
+    // A key-down given with character entries (even entries flagged as no
+    // character) has its characters posted below.  On the device the key
+    // message is not translated again; here the target's TranslateMessage
+    // would make characters from the key a second time, unless the key
+    // message reads as a release (bit 31), which translates to nothing.  A
+    // key given without entries is translated as a hardware key is.
+    const bool charactersGiven = down && cCharacters > 0;
     if (VKey) {
         UINT message = down ? WM_KEYDOWN : WM_KEYUP;
-        LPARAM lp = KeyParam(VKey, previousDown || !down, !down || carriesCharacters);
+        LPARAM lp = KeyParam(VKey, previousDown || !down, !down || charactersGiven);
         if (!PostMessageW(target, message, VKey & 0xFF, lp))
             return FALSE;
     }

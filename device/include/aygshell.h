@@ -278,7 +278,8 @@ typedef enum tagSIPSTATE {
     SIP_INPUTDIALOG
 } SIPSTATE;
 
-// Raises or lowers the input panel (SipShowIM, sip.h).
+// Raises or lowers the input panel (SipShowIM, sip.h); FALSE when the panel
+// is not running.  SIP_UNCHANGED and SIP_INPUTDIALOG change nothing.
 AYGSHELLAPI BOOL WINAPI SHSipPreference(HWND hwnd, SIPSTATE st);
 // The input panel's system parameters SPI_SETSIPINFO, SPI_GETSIPINFO,
 // SPI_SETCURRENTIM and SPI_GETCURRENTIM (224-227, sip.h), answered as

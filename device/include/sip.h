@@ -157,9 +157,10 @@ COREDLL_API BOOL WINAPI SipSetInfo(SIPINFO* pSipInfo);
 // by KeyStateDownFlag, then, for a key going down, one WM_CHAR per character
 // (WM_DEADCHAR for a dead key's, none for an entry flagged
 // KeyShiftNoCharacterFlag).  Each entry's flags come from pShiftStateBuffer,
-// or are KeyStateFlags when it is null.  A key-down that carries characters
-// is marked so the target's TranslateMessage does not make them a second
-// time.  FALSE when there is no target window.
+// or are KeyStateFlags when it is null.  A key-down given with characters is
+// marked so the target's TranslateMessage does not make them a second time;
+// one given without is translated as a hardware key is.  FALSE when there
+// is no target window.
 COREDLL_API BOOL WINAPI PostKeybdMessage(HWND hwnd, UINT VKey, KEY_STATE_FLAGS KeyStateFlags, UINT cCharacters,
                                          UINT* pShiftStateBuffer, UINT* pCharacterBuffer);
 

@@ -94,10 +94,21 @@ void PublishState()
     DevStateSetString(L"SipRect", text);
 }
 
-// As on the device, every window hears that the panel moved.
+DWORD WINAPI BroadcastMove(void*)
+{
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETSIPINFO, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
+    return 0;
+}
+
+// As on the device, every window hears that the panel moved.  The message
+// cannot be posted (it may carry a text), and a window that is slow to
+// answer must not hold the panel: a thread of its own sends it.
 void AnnounceMove()
 {
-    PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETSIPINFO, 0);
+    HANDLE thread = CreateThread(nullptr, 0, BroadcastMove, nullptr, 0, nullptr);
+    if (thread)
+        CloseHandle(thread);
 }
 
 void WriteDefaultMethod(const CLSID& clsid)

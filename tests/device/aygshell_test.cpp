@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <aygshell.h>
+#include <sip.h>
 #include <devlog.h>
 #include <gtest/gtest.h>
 
@@ -222,6 +223,17 @@ TEST(MenuBar, IsAStripAtTheBottomOwnedByItsWindowWhichMakesRoomForIt)
 
     DestroyWindow(owner.hwnd);
     EXPECT_FALSE(IsWindow(bar));
+
+    // An owner that hides the input-panel button gets the whole strip.
+    Owner wide(kFullScreen);
+    SHMENUBARINFO mbi = {};
+    mbi.cbSize = sizeof(mbi);
+    mbi.hwndParent = wide.hwnd;
+    mbi.nToolBarId = 107;
+    mbi.hInstRes = GetModuleHandleW(nullptr);
+    mbi.dwFlags = SHCMBF_HIDESIPBUTTON;
+    ASSERT_TRUE(SHCreateMenuBar(&mbi));
+    EXPECT_EQ((RECT{0, 294, 240, 320}), WindowRect(mbi.hwndMB));
 }
 
 TEST(MenuBar, DropDownOpensItsPopUpAndTheChosenCommandReachesTheOwner)
@@ -340,14 +352,16 @@ BOOL InitFullScreen(HWND dlg)
 TEST(InitDialog, FullScreenBelowTheTaskBarWithTheOkButtonAndThePanelDown)
 {
     static_assert((SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN) == 13, "flags used by the framework");
-    DevStateSetDword(L"SipUp", 1);
+    ASSERT_TRUE(SHSipPreference(nullptr, SIP_UP));
     HWND dlg = CreateTestDialog();
     ASSERT_TRUE(dlg);
     ASSERT_TRUE(InitFullScreen(dlg));
     EXPECT_EQ((RECT{0, 26, 240, 320}), WindowRect(dlg));
     EXPECT_EQ(WS_EX_CAPTIONOKBTN, (DWORD)GetWindowLongPtrW(dlg, GWL_EXSTYLE) & WS_EX_CAPTIONOKBTN);
     EXPECT_FALSE(GetWindowLongPtrW(dlg, GWL_STYLE) & WS_CAPTION);  // the task bar shows the title
+    // The panel itself went down, and says so.
     EXPECT_EQ(0u, DevStateGetDword(L"SipUp", 1));
+    EXPECT_FALSE(IsWindowVisible(FindWindowW(L"SipWndClass", nullptr)));
 
     EXPECT_TRUE(SHDoneButton(dlg, SHDB_HIDE));
     EXPECT_FALSE(GetWindowLongPtrW(dlg, GWL_EXSTYLE) & WS_EX_CAPTIONOKBTN);
@@ -372,6 +386,28 @@ TEST(InitDialog, MenuBarTakesItsStripWhicheverComesFirst)
     ASSERT_TRUE(CreateBar(dialogFirst, 107));
     EXPECT_EQ((RECT{0, 26, 240, 294}), WindowRect(dialogFirst));
     DestroyWindow(dialogFirst);
+}
+
+// The built-in keyboard's panel (the test device's method) starts at 214.
+TEST(InitDialog, SizedDialogEndsAtTheRaisedPanel)
+{
+    HWND dlg = CreateTestDialog();
+    ASSERT_TRUE(dlg);
+    ASSERT_TRUE(SHSipPreference(dlg, SIP_UP));
+    SIPINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(SHSipInfo(SPI_GETSIPINFO, 0, &info, 0));
+    EXPECT_TRUE(info.fdwFlags & SIPF_ON);
+    SHINITDLGINFO sized = {SHIDIM_FLAGS, dlg, SHIDIF_SIZEDLG};
+    ASSERT_TRUE(SHInitDialog(&sized));
+    EXPECT_EQ((RECT{0, 26, 240, info.rcSipRect.top}), WindowRect(dlg));
+    EXPECT_EQ(214, info.rcSipRect.top);
+
+    ASSERT_TRUE(SHSipPreference(dlg, SIP_DOWN));
+    ASSERT_TRUE(SHInitDialog(&sized));
+    EXPECT_EQ((RECT{0, 26, 240, 320}), WindowRect(dlg));
+    EXPECT_FALSE(SHSipInfo(SPI_GETWORKAREA, 0, &info, 0)) << "only the panel's parameters";
+    DestroyWindow(dlg);
 }
 
 TEST(Activation, FocusReturnsToTheChildThatHadIt)

@@ -1,7 +1,9 @@
 // "Probe Pad": an input method for the tests.  Every call is written to the
-// device log ("probeim: Select", ...); its panel height is the device state
-// DWORD "ProbePadHeight" (60 when unset), so tests choose it.  A tap on its
-// window types "p" through the host's callback.
+// device log ("probeim: Select", ...; "probeim: Release" when the last
+// reference goes), with what the host's callback answers to QueryInterface;
+// its panel height is the device state DWORD "ProbePadHeight" (60 when
+// unset), so tests choose it.  A tap on its window types "p" through the
+// host's callback.
 #include <com_server.h>
 #include <devlog.h>
 #include <sip.h>
@@ -19,6 +21,22 @@ void Log(const wchar_t* what)
 {
     DevLog(L"probeim", L"%ls", what);
 }
+
+// Whether the host's callback answers for an interface (and hands back
+// null when it does not).
+const wchar_t* Answers(IIMCallback* callback, REFIID iid)
+{
+    void* object = reinterpret_cast<void*>(1);
+    HRESULT hr = callback->QueryInterface(iid, &object);
+    if (SUCCEEDED(hr) && object) {
+        static_cast<IUnknown*>(object)->Release();
+        return L"yes";
+    }
+    return hr == E_NOINTERFACE && !object ? L"no" : L"wrongly";
+}
+
+// {0F6C2A4E-6E9B-4D0A-9A43-7C1D55E3B001}: no interface of the callback's.
+const IID kOtherInterface = {0x0F6C2A4E, 0x6E9B, 0x4D0A, {0x9A, 0x43, 0x7C, 0x1D, 0x55, 0xE3, 0xB0, 0x01}};
 
 LRESULT CALLBACK PadProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
@@ -136,6 +154,10 @@ public:
     HRESULT STDMETHODCALLTYPE RegisterCallback(IIMCallback* callback) override
     {
         Log(L"RegisterCallback");
+        if (callback)
+            DevLog(L"probeim", L"callback answers IUnknown: %ls, IIMCallback: %ls, another: %ls",
+                   Answers(callback, IID_IUnknown), Answers(callback, IID_IIMCallback),
+                   Answers(callback, kOtherInterface));
         m_callback = callback;
         if (m_wnd)
             SetWindowLongPtrW(m_wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(callback));

@@ -103,6 +103,7 @@ bool Prepare(BenchPlaces* places)
     places->appletAPosition = PositionOf(list, L"BenchA");
     places->appletBPosition = PositionOf(list, L"BenchB");
     places->converterPosition = PositionOf(list, L"Unit Converter");
+    places->keyboardPosition = PositionOf(list, L"Keyboard");
     if (places->aboutPosition < 0 || places->appletAPosition < 0 || places->appletBPosition < 0) {
         std::fprintf(stderr, "ketrabench: About or the benchmark applets are not in the applet list\n");
         return false;
@@ -278,8 +279,17 @@ int wmain()
     PrintTiming("18 clock's one-second redraw (timer message to painted)", time.clockTick,
                 "one BitBlt of its area", 3.0);
     PrintTiming("19 biorhythm chart drawn anew and painted", time.chartRedraw, "one BitBlt of its area", 5.0);
+    InputFigures input;
+    if (places.keyboardPosition >= 0) {
+        input = MeasureInput(places, kRuns);
+    } else {
+        input.keyboardSwitch.problem = input.typing.problem = "the keyboard applet is not in the applet list";
+    }
+    PrintTiming("20 switch to the keyboard applet", input.keyboardSwitch, "switch to About", 3.0);
+    PrintTiming("21 tap to character, keyboard on the bar", input.typing, "the same on the input panel", 1.5);
 
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
-                     host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok;
+                     host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok &&
+                     input.keyboardSwitch.ok && input.typing.ok;
     return all ? 0 : 1;
 }

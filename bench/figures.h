@@ -17,6 +17,7 @@ struct BenchPlaces {
     int appletAPosition = -1;
     int appletBPosition = -1;
     int converterPosition = -1;   // the unit converter; -1 when it is not installed
+    int keyboardPosition = -1;    // the keyboard applet "Keyboard"
 };
 
 // A median time and the median time of its baseline.
@@ -46,6 +47,12 @@ struct HostFigures {
     int switches = 0;
 };
 
+struct InputFigures {
+    Timing keyboardSwitch;   // menu command to the keyboard applet painted; baseline: to About
+    Timing typing;           // stylus down on a key to its character in an edit box, on the bar;
+                             // baseline: the same key on the device's input panel
+};
+
 const double kNominalSlideMs = 160.0;  // 8 outline frames of 20 ms
 
 // Starts the bar and the empty program in turn, runs times each.
@@ -66,3 +73,5 @@ double MedianOf(std::vector<double> values);
 void PaintNow(HWND window);
 // The bar's menu command for the applet at position, then the bar painted.
 bool SwitchTo(HWND bar, int position);
+// The keyboard applet and the device's input panel, with the note pad in front.
+InputFigures MeasureInput(const BenchPlaces& places, int runs);

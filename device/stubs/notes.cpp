@@ -1,9 +1,11 @@
 // notes.exe: a plain note pad standing in for the device's note taker.  A
 // full-screen window "Notes" holding a focused multi-line edit box, with a
-// menu bar ("Menu": Clear, Exit).  On close it records what was typed in
+// menu bar ("Menu": Clear, Exit); the page ends above the input panel while
+// the panel is up.  On close it records what was typed in
 // the device log as `notes: text "<text>"`, line ends written \r and \n, so
 // tests can read every character that arrived.
 #include <aygshell.h>
+#include <sip.h>
 
 #include <string>
 
@@ -53,6 +55,22 @@ bool CreateContent(HWND wnd, HINSTANCE instance)
     return SHCreateMenuBar(&bar) != FALSE;
 }
 
+// The page ends above the input panel while it is up, above the menu bar
+// otherwise.
+void FitAbovePanel(HWND wnd)
+{
+    RECT rc;
+    GetWindowRect(wnd, &rc);
+    int bottom = GetSystemMetrics(SM_CYSCREEN) - SHMENUBAR_HEIGHT;
+    SIPINFO info = {};
+    info.cbSize = sizeof(info);
+    if (SipGetInfo(&info) && (info.fdwFlags & SIPF_ON) && info.rcVisibleDesktop.bottom < bottom)
+        bottom = info.rcVisibleDesktop.bottom;
+    if (bottom > rc.top)
+        SetWindowPos(wnd, nullptr, 0, 0, rc.right - rc.left, bottom - rc.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT CALLBACK NotesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
@@ -67,6 +85,10 @@ LRESULT CALLBACK NotesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_SETFOCUS:
         SetFocus(EditOf(wnd));
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wp == SPI_SETSIPINFO)
+            FitAbovePanel(wnd);
         return 0;
     case WM_COMMAND:
         switch (LOWORD(wp)) {

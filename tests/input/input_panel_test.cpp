@@ -70,6 +70,8 @@ TEST_F(InputPanelTest, ButtonRaisesThePanelAndEveryProgramHearsIt)
             return false;
         },
         3000));
+    // The note pad heard it too, and ends above the panel.
+    EXPECT_TRUE(PumpUntil([&] { return WindowRect(notes.Window()).bottom == 214; }, 3000));
 
     // The second tap lowers it; the visible desktop reaches the bottom again.
     ASSERT_TRUE(Tap(button.left + 10, button.top + 13));
@@ -78,6 +80,7 @@ TEST_F(InputPanelTest, ButtonRaisesThePanelAndEveryProgramHearsIt)
     ASSERT_TRUE(SipGetInfo(&info));
     EXPECT_EQ((DWORD)SIPF_DOCKED, info.fdwFlags);
     EXPECT_TRUE(RectIs(info.rcVisibleDesktop, 0, 26, 240, 320));
+    EXPECT_TRUE(PumpUntil([&] { return WindowRect(notes.Window()).bottom == 294; }, 3000));
 }
 
 TEST_F(InputPanelTest, KeyboardTypesEachCharacterOnceIntoTheProgramInFront)

@@ -19,7 +19,7 @@ LSTATUS SetText(HKEY root, const wchar_t* subKey, const wchar_t* name, const wch
     return RegSetKeyValueW(root, subKey, name, REG_SZ, value, (DWORD)((wcslen(value) + 1) * sizeof(wchar_t)));
 }
 
-} // namespace
+}  // namespace
 
 void ComServerAddRef()
 {

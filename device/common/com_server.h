@@ -2,9 +2,9 @@
 // keyboard and test input methods): the server's object and lock count, a
 // class factory, and registration as a device input method.
 #pragma once
-#include <windows.h>
 #include <objbase.h>
 #include <olectl.h>
+#include <windows.h>
 
 #include <new>
 
@@ -14,7 +14,7 @@ void ComServerRelease();
 HRESULT ComServerCanUnloadNow();
 
 // A class factory making objects of T (which starts with one reference).
-template <class T>
+template<class T>
 class ComClassFactory : public IClassFactory {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override

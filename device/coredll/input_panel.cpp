@@ -164,9 +164,9 @@ std::vector<IMENUMINFO> InstalledMethods()
     bool current = g_cache.valid && WaitForSingleObject(g_cache.changed, 0) == WAIT_TIMEOUT;
     if (!current && g_cache.classes) {
         ResetEvent(g_cache.changed);
-        g_cache.valid = g_cache.changed &&
-                        RegNotifyChangeKeyValue(g_cache.classes, TRUE, REG_NOTIFY_CHANGE_NAME |
-                                                REG_NOTIFY_CHANGE_LAST_SET, g_cache.changed, TRUE) == ERROR_SUCCESS;
+        g_cache.valid = g_cache.changed && RegNotifyChangeKeyValue(g_cache.classes, TRUE,
+                                                                   REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                                                                   g_cache.changed, TRUE) == ERROR_SUCCESS;
         g_cache.methods = ScanMethods(g_cache.classes);
     }
     std::vector<IMENUMINFO> methods = g_cache.methods;
@@ -195,7 +195,7 @@ BOOL FillSipInfo(SIPINFO* info)
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int WINAPI SipEnumIM(IMENUMPROC proc)
 {

@@ -33,7 +33,7 @@ LPARAM KeyParam(UINT vk, bool previousDown, bool release)
     return lp;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" BOOL WINAPI PostKeybdMessage(HWND hwnd, UINT VKey, KEY_STATE_FLAGS KeyStateFlags, UINT cCharacters,
                                         UINT* pShiftStateBuffer, UINT* pCharacterBuffer)

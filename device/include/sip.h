@@ -21,9 +21,9 @@
 // here: on this 64-bit device IMINFO is 56 bytes (40 on 32-bit devices).
 #pragma once
 
-#include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
+#include <windows.h>
 
 #ifndef COREDLL_API
 #define COREDLL_API __declspec(dllimport)
@@ -31,23 +31,23 @@
 
 // ---- Panel state -----------------------------------------------------------
 
-#define SIPF_OFF     0x00000000
-#define SIPF_ON      0x00000001   // the panel is up
-#define SIPF_DOCKED  0x00000002   // the panel sits at its place (always, here)
-#define SIPF_LOCKED  0x00000004
+#define SIPF_OFF 0x00000000
+#define SIPF_ON 0x00000001      // the panel is up
+#define SIPF_DOCKED 0x00000002  // the panel sits at its place (always, here)
+#define SIPF_LOCKED 0x00000004
 
 // SystemParametersInfoW actions: pvParam is a SIPINFO (224, 225) or a CLSID
 // (226, 227); uiParam is not used.
-#define SPI_SETSIPINFO    224
-#define SPI_GETSIPINFO    225
-#define SPI_SETCURRENTIM  226
-#define SPI_GETCURRENTIM  227
+#define SPI_SETSIPINFO 224
+#define SPI_GETSIPINFO 225
+#define SPI_SETCURRENTIM 226
+#define SPI_GETCURRENTIM 227
 
 typedef struct tagSIPINFO {
-    DWORD cbSize;                // sizeof(SIPINFO)
-    DWORD fdwFlags;              // SIPF_*
-    RECT rcVisibleDesktop;       // the screen below the task bar and above the panel
-    RECT rcSipRect;              // the panel, in screen coordinates
+    DWORD cbSize;           // sizeof(SIPINFO)
+    DWORD fdwFlags;         // SIPF_*
+    RECT rcVisibleDesktop;  // the screen below the task bar and above the panel
+    RECT rcSipRect;         // the panel, in screen coordinates
     DWORD dwImDataSize;
     void* pvImData;
 } SIPINFO;
@@ -55,13 +55,13 @@ typedef struct tagSIPINFO {
 // What a method tells its host: its images (image lists of the method's
 // process, with the narrow one shown on the panel button) and its panel.
 typedef struct tagIMINFO {
-    DWORD cbSize;                // sizeof(IMINFO)
-    HANDLE hImageNarrow;         // HIMAGELIST of 16 x 16 images
-    HANDLE hImageWide;           // HIMAGELIST of 32 x 16 images
+    DWORD cbSize;         // sizeof(IMINFO)
+    HANDLE hImageNarrow;  // HIMAGELIST of 16 x 16 images
+    HANDLE hImageWide;    // HIMAGELIST of 32 x 16 images
     int iNarrow;
     int iWide;
-    DWORD fdwFlags;              // SIPF_*
-    RECT rcSipRect;              // the panel the method wants, in screen coordinates
+    DWORD fdwFlags;  // SIPF_*
+    RECT rcSipRect;  // the panel the method wants, in screen coordinates
 } IMINFO;
 
 typedef struct tagIMENUMINFO {
@@ -76,20 +76,18 @@ typedef int (*IMENUMPROC)(IMENUMINFO* pIMInfo);
 
 typedef UINT32 KEY_STATE_FLAGS;
 
-#define KeyStateToggledFlag      0x00000001
-#define KeyStatePrevDownFlag     0x00000040   // the key was down before
-#define KeyStateDownFlag         0x00000080   // the key is down (else up)
-#define KeyShiftNoCharacterFlag  0x00010000   // no character for this entry
-#define KeyShiftDeadFlag         0x00020000   // a dead key's character
+#define KeyStateToggledFlag 0x00000001
+#define KeyStatePrevDownFlag 0x00000040     // the key was down before
+#define KeyStateDownFlag 0x00000080         // the key is down (else up)
+#define KeyShiftNoCharacterFlag 0x00010000  // no character for this entry
+#define KeyShiftDeadFlag 0x00020000         // a dead key's character
 
 // ---- Interfaces ------------------------------------------------------------
 
 // IID_IInputMethod {42429666-AE04-11D0-A4F8-00AA00A749B9}
-inline constexpr IID IID_IInputMethod = {0x42429666, 0xAE04, 0x11D0,
-                                         {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
+inline constexpr IID IID_IInputMethod = {0x42429666, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 // IID_IIMCallback {42429667-AE04-11D0-A4F8-00AA00A749B9}
-inline constexpr IID IID_IIMCallback = {0x42429667, 0xAE04, 0x11D0,
-                                        {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
+inline constexpr IID IID_IIMCallback = {0x42429667, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 
 // What a method calls on its host.  Virtual keys go to keybd_event (the
 // device's flags: KEYEVENTF_KEYUP, KEYEVENTF_EXTENDEDKEY, KEYEVENTF_SILENT);

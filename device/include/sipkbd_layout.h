@@ -11,10 +11,10 @@
 #include <windows.h>
 
 // {B35A2500-C744-4323-8C6C-B017B3B434D2}
-inline constexpr CLSID CLSID_SipKeyboard = {0xB35A2500, 0xC744, 0x4323,
-                                            {0x8C, 0x6C, 0xB0, 0x17, 0xB3, 0xB4, 0x34, 0xD2}};
+inline constexpr CLSID CLSID_SipKeyboard = {
+    0xB35A2500, 0xC744, 0x4323, {0x8C, 0x6C, 0xB0, 0x17, 0xB3, 0xB4, 0x34, 0xD2}};
 #define SIPKBD_CLSID_TEXT L"{B35A2500-C744-4323-8C6C-B017B3B434D2}"
-#define SIPKBD_NAME       L"Keyboard"
+#define SIPKBD_NAME L"Keyboard"
 
 constexpr int kSipKeyboardWidth = 240;
 constexpr int kSipKeyboardHeight = 80;
@@ -29,7 +29,7 @@ enum SipKeyKind : unsigned char {
 };
 
 struct SipKey {
-    short left, top, width;   // in the keyboard window; every key is kSipKeyHeight high
+    short left, top, width;  // in the keyboard window; every key is kSipKeyHeight high
     SipKeyKind kind;
     BYTE vk;
     bool extended;            // sent with KEYEVENTF_EXTENDEDKEY (the arrows)
@@ -37,6 +37,8 @@ struct SipKey {
     const wchar_t* label;     // drawn on the key; null: the character, or an arrow for the virtual keys
 };
 
+// The table reads as the keyboard's rows.
+// clang-format off
 #define SIPKBD_ROW(y) static_cast<short>((y) * kSipKeyHeight)
 // A character key of the standard width 16.
 #define SIPKBD_CHAR(x, y, vk, normal, shifted) \
@@ -81,6 +83,7 @@ inline constexpr SipKey kSipKeys[] = {
 
 #undef SIPKBD_CHAR
 #undef SIPKBD_ROW
+// clang-format on
 
 inline constexpr int kSipKeyCount = static_cast<int>(sizeof(kSipKeys) / sizeof(kSipKeys[0]));
 

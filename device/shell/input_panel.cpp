@@ -256,8 +256,8 @@ void SelectBootMethod()
     wchar_t text[64] = L"";
     DWORD size = sizeof(text) - sizeof(wchar_t);
     CLSID wanted = {};
-    bool haveDefault = RegGetValueW(HKEY_CURRENT_USER, kSipSettingsKey, kDefaultImValue, RRF_RT_REG_SZ, nullptr,
-                                    text, &size) == ERROR_SUCCESS &&
+    bool haveDefault = RegGetValueW(HKEY_CURRENT_USER, kSipSettingsKey, kDefaultImValue, RRF_RT_REG_SZ, nullptr, text,
+                                    &size) == ERROR_SUCCESS &&
                        SUCCEEDED(CLSIDFromString(text, &wanted));
     if (haveDefault && SwitchTo(wanted))
         return;
@@ -332,7 +332,7 @@ LRESULT CALLBACK PanelProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcW(wnd, msg, wp, lp);
 }
 
-} // namespace
+}  // namespace
 
 BOOL RegisterInputPanelClass(HINSTANCE instance)
 {

@@ -191,7 +191,7 @@ LRESULT CALLBACK ButtonProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcW(wnd, msg, wp, lp);
 }
 
-} // namespace
+}  // namespace
 
 BOOL RegisterSipButtonClass(HINSTANCE instance)
 {

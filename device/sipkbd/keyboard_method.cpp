@@ -9,8 +9,8 @@ HIMAGELIST LoadImages(int bitmapId, int width)
     HIMAGELIST images = ImageList_Create(width, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
     if (!images)
         return nullptr;
-    HBITMAP bitmap = (HBITMAP)LoadImageW(KeyboardModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0,
-                                         LR_CREATEDIBSECTION);
+    HBITMAP bitmap =
+        (HBITMAP)LoadImageW(KeyboardModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     if (!bitmap || ImageList_AddMasked(images, bitmap, kMaskColour) < 0) {
         if (bitmap)
             DeleteObject(bitmap);
@@ -21,7 +21,7 @@ HIMAGELIST LoadImages(int bitmapId, int width)
     return images;
 }
 
-} // namespace
+}  // namespace
 
 KeyboardMethod::KeyboardMethod()
 {

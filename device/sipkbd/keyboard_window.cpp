@@ -3,7 +3,6 @@
 // so the application being typed into keeps the focus.
 #include "sipkbd_private.h"
 
-
 namespace {
 
 const wchar_t kClassName[] = L"SipKeyboard";
@@ -234,7 +233,7 @@ bool RegisterKeyboardClass()
     return g_registered;
 }
 
-} // namespace
+}  // namespace
 
 HWND CreateKeyboardWindow(HWND parent, KeyboardState* state)
 {

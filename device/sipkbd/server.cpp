@@ -9,7 +9,7 @@ namespace {
 HINSTANCE g_module = nullptr;
 ComClassFactory<KeyboardMethod> g_factory;
 
-} // namespace
+}  // namespace
 
 HINSTANCE KeyboardModule()
 {

@@ -17,11 +17,10 @@ struct KeyboardState {
     IIMCallback* callback = nullptr;  // the host's, while registered
     bool shift = false;               // the next character only
     bool caps = false;
-    int pressed = -1;                 // index into kSipKeys while held
+    int pressed = -1;  // index into kSipKeys while held
 };
 
 // Creates the keyboard as a child of parent at (0,0) in its full size.
 HWND CreateKeyboardWindow(HWND parent, KeyboardState* state);
 // At unload: the class goes with the library.
 void UnregisterKeyboardClass();
-

@@ -40,8 +40,9 @@ void LogText(HWND wnd)
 
 bool CreateContent(HWND wnd, HINSTANCE instance)
 {
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                                     ES_WANTRETURN | ES_NOHIDESEL,
+    HWND edit = CreateWindowExW(0, L"EDIT", L"",
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
+                                    ES_NOHIDESEL,
                                 0, 0, 0, 0, wnd, (HMENU)(INT_PTR)kEditId, instance, nullptr);
     if (!edit)
         return false;
@@ -112,7 +113,7 @@ LRESULT CALLBACK NotesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcW(wnd, msg, wp, lp);
 }
 
-} // namespace
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {

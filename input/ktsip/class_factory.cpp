@@ -50,7 +50,7 @@ public:
 
 KtIMClassFactory g_factory;
 
-} // namespace
+}  // namespace
 
 IClassFactory* KtIMFactory()
 {

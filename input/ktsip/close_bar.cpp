@@ -12,7 +12,7 @@ constexpr UINT kCloseTimeoutMs = 2000;
 // Applet names are registry key names: up to 255 characters.
 constexpr DWORD kNameChars = 256;
 
-} // namespace
+}  // namespace
 
 void CloseBarShowingKeyboard()
 {
@@ -28,6 +28,6 @@ void CloseBarShowingKeyboard()
     if (!lastIm[0] || CompareStringOrdinal(lastIm, -1, current, -1, TRUE) != CSTR_EQUAL)
         return;
     DWORD_PTR answer = 0;
-    SendMessageTimeoutW(bar, WM_KETRA_WINDOW, KETRA_WINDOW_CLOSE, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                        kCloseTimeoutMs, &answer);
+    SendMessageTimeoutW(bar, WM_KETRA_WINDOW, KETRA_WINDOW_CLOSE, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kCloseTimeoutMs,
+                        &answer);
 }

@@ -11,8 +11,8 @@ HIMAGELIST LoadImages(int bitmapId, int width)
     HIMAGELIST images = ImageList_Create(width, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
     if (!images)
         return nullptr;
-    HBITMAP bitmap = (HBITMAP)LoadImageW(KtSipModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0,
-                                         LR_CREATEDIBSECTION);
+    HBITMAP bitmap =
+        (HBITMAP)LoadImageW(KtSipModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     if (!bitmap || ImageList_AddMasked(images, bitmap, kMaskColour) < 0) {
         if (bitmap)
             DeleteObject(bitmap);
@@ -23,7 +23,7 @@ HIMAGELIST LoadImages(int bitmapId, int width)
     return images;
 }
 
-} // namespace
+}  // namespace
 
 KtIM::KtIM()
 {
@@ -121,8 +121,8 @@ HRESULT KtIM::Select(HWND hwndSip)
     }
     if (m_wnd && IsWindow(m_wnd))
         DestroyWindow(m_wnd);
-    m_wnd = CreateWindowExW(0, KTIM_WINDOW_CLASS, L"", WS_CHILD, 0, 0, 10, 10, hwndSip, nullptr, KtSipModule(),
-                            nullptr);
+    m_wnd =
+        CreateWindowExW(0, KTIM_WINDOW_CLASS, L"", WS_CHILD, 0, 0, 10, 10, hwndSip, nullptr, KtSipModule(), nullptr);
     PrepareInfo();
     return m_wnd ? S_OK : E_FAIL;
 }

@@ -7,8 +7,8 @@
 // The library links only the platform: its registry helpers are its own,
 // and the side bar's names come from the header-only ketra_host.h.
 #pragma once
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <sip.h>
 
@@ -21,8 +21,8 @@ inline constexpr IID IID_IKtIM = {0x518E7D2E, 0x14D7, 0x4DEE, {0x9E, 0x24, 0x7F,
 // "KtSIP 1.0 Type Library" {C7B40B9C-2F3B-4127-B6D6-418013AF2B96}
 inline constexpr GUID LIBID_KtSIP = {0xC7B40B9C, 0x2F3B, 0x4127, {0xB6, 0xD6, 0x41, 0x80, 0x13, 0xAF, 0x2B, 0x96}};
 
-#define KTIM_CLSID_TEXT   L"{22575F6F-DA76-4FCC-9E67-2AF7C74D0580}"
-#define KTSIP_LIBID_TEXT  L"{C7B40B9C-2F3B-4127-B6D6-418013AF2B96}"
+#define KTIM_CLSID_TEXT L"{22575F6F-DA76-4FCC-9E67-2AF7C74D0580}"
+#define KTSIP_LIBID_TEXT L"{C7B40B9C-2F3B-4127-B6D6-418013AF2B96}"
 
 // The library's module, and its count of live objects and locks.
 HINSTANCE KtSipModule();

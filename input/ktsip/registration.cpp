@@ -37,7 +37,7 @@ bool LibraryPath(wchar_t* path, DWORD cch)
     return length > 0 && length < cch;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" HRESULT WINAPI DllRegisterServer()
 {

@@ -7,7 +7,7 @@ namespace {
 HINSTANCE g_module = nullptr;
 LONG g_inUse = 0;  // live objects plus server locks
 
-} // namespace
+}  // namespace
 
 HINSTANCE KtSipModule()
 {

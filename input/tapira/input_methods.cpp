@@ -20,7 +20,7 @@ int MatchName(IMENUMINFO* info)
     return 0;  // the first of that name
 }
 
-} // namespace
+}  // namespace
 
 bool FindInputMethod(const wchar_t* name, CLSID* clsid)
 {

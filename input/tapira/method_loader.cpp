@@ -26,7 +26,7 @@ bool ServerPath(const CLSID& clsid, wchar_t* path, DWORD cch)
            path[0];
 }
 
-} // namespace
+}  // namespace
 
 CMethodLoader::~CMethodLoader()
 {
@@ -46,8 +46,8 @@ IInputMethod* CMethodLoader::Create(const CLSID& clsid)
         reinterpret_cast<GetClassObjectFn>(reinterpret_cast<void*>(::GetProcAddress(m_library, "DllGetClassObject")));
     IClassFactory* factory = nullptr;
     IInputMethod* method = nullptr;
-    if (getClassObject &&
-        SUCCEEDED(getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory))) && factory) {
+    if (getClassObject && SUCCEEDED(getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory))) &&
+        factory) {
         if (FAILED(factory->CreateInstance(nullptr, IID_IInputMethod, reinterpret_cast<void**>(&method))))
             method = nullptr;
         factory->Release();

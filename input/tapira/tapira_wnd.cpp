@@ -36,7 +36,7 @@ int PanelHeight(const IMINFO& info)
     return height > 0 ? (int)height : 0;
 }
 
-} // namespace
+}  // namespace
 
 BOOL CTapiraWnd::PreCreateWindow(CREATESTRUCTW* cs)
 {
@@ -74,9 +74,9 @@ void CTapiraWnd::HostMethod()
         info = IMINFO();
     m_height = PanelHeight(info);
     // Step 3: the window the method draws in.
-    m_panel = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, kWidth, m_height, m_hWnd,
-                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kTapiraPanelId)), CorAppletModule(),
-                                nullptr);
+    m_panel =
+        ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, kWidth, m_height, m_hWnd,
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kTapiraPanelId)), CorAppletModule(), nullptr);
     // Step 4.
     m_method->Select(m_panel);
     m_method->RegisterCallback(&m_callback);

@@ -18,7 +18,7 @@ int CollectName(IMENUMINFO* info)
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 Notes::Notes() : program_(kNotesProgram)
 {

@@ -88,8 +88,8 @@ protected:
     }
     HRESULT CanUnloadNow() const
     {
-        auto canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(
-            reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
+        auto canUnload =
+            reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
         return canUnload ? canUnload() : E_FAIL;
     }
 

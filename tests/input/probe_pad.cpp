@@ -175,7 +175,7 @@ private:
 
 ComClassFactory<ProbePad> g_factory;
 
-} // namespace
+}  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
 {

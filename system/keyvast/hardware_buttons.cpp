@@ -45,13 +45,16 @@ void ProgramOfCommand(const wchar_t* command, wchar_t* program, size_t programCh
     program[0] = L'\0';
     if (!command)
         return;
-    const wchar_t* text = command[0] == L'"' ? command + 1 : command;
-    size_t length = wcslen(text);
-    if (length > 0 && text[length - 1] == L'"') {
-        --length;
-    } else if (const wchar_t* quote = wcschr(text, L'"')) {
-        length = static_cast<size_t>(quote - text);
-    }
+    // A quoted program ends at its closing mark, whatever follows it (the
+    // arguments may hold quotation marks of their own); an unquoted one is
+    // read up to a quotation mark, without the blanks before it.
+    const bool quoted = command[0] == L'"';
+    const wchar_t* text = quoted ? command + 1 : command;
+    const wchar_t* quote = wcschr(text, L'"');
+    size_t length = quote ? static_cast<size_t>(quote - text) : wcslen(text);
+    if (!quoted)
+        while (length > 0 && text[length - 1] == L' ')
+            --length;
     if (length >= programChars)
         length = programChars - 1;
     wmemcpy(program, text, length);

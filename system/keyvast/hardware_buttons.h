@@ -16,9 +16,9 @@ BOOL KeyPath(int button, wchar_t* path, size_t pathChars);
 // Buttons 1, 2, ... as long as each key holds a readable "ResetCmd" text.
 int CountButtons();
 
-// The program of a command: a leading quotation mark is skipped; a text
-// that then ends in one loses it, else it is cut at its first one (the
-// arguments after a quoted program go).  Cut to kProgramChars - 1.
+// The program of a command: a quoted program up to its closing quotation
+// mark (the arguments after it go); an unquoted one as it stands, up to a
+// quotation mark if it holds one.  Cut to programChars - 1.
 void ProgramOfCommand(const wchar_t* command, wchar_t* program, size_t programChars);
 
 // The program button n starts; empty when none can be read.

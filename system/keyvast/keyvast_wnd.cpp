@@ -70,6 +70,8 @@ void CKeyvastWnd::OnDestroy()
         m_pPopup->DestroyWindow();
         delete m_pPopup;
         m_pPopup = nullptr;
+        // The library may be loaded again elsewhere: its class goes with it.
+        ::UnregisterClassW(CListPopup::kClassName, CorAppletModule());
     }
     m_tray.RemoveAll();
     m_surface.DeleteDC();
@@ -189,6 +191,8 @@ void CKeyvastWnd::OpenList()
 {
     if (!m_pPopup) {
         m_pPopup = new CListPopup;
+        // The pop-up's class belongs to this library, like the applet's own.
+        CorInstanceScope library(CorAppletModule());
         if (!m_pPopup->CreatePopup(m_hWnd, CorAppletModule())) {
             delete m_pPopup;
             m_pPopup = nullptr;
@@ -219,6 +223,9 @@ LRESULT CKeyvastWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_PRINTCLIENT:
+        m_surface.Draw(reinterpret_cast<HDC>(wParam), 0, 0, kOpaqueCopy);
+        return 0;
     case WM_NOTIFY:
         // Only the choice our own pop-up is reporting: anything else sent
         // as 78 (a record, another program's pointer) is not read at all.

@@ -20,6 +20,7 @@ wchar_t g_lastFolder[MAX_PATH] = L"";
 
 void CStartraWnd::OnLButtonDown(CPoint point)
 {
+    m_bAfterHold = FALSE;
     switch (m_areas.PtInRectList(point)) {
     case kIconArea:
         OnMouseMove(point);
@@ -33,10 +34,12 @@ void CStartraWnd::OnLButtonDown(CPoint point)
 // Held on the icons: the hold menu, which sends the applet's commands.
 void CStartraWnd::OnRButtonDown(CPoint point)
 {
-    if (m_areas.PtInRectList(point) == kIconArea)
+    if (m_areas.PtInRectList(point) == kIconArea) {
         ShowHoldMenu(point);
-    else
+        m_bAfterHold = TRUE;
+    } else {
         OnLButtonDown(point);
+    }
 }
 
 void CStartraWnd::OnMouseMove(CPoint point)
@@ -47,6 +50,11 @@ void CStartraWnd::OnMouseMove(CPoint point)
 
 void CStartraWnd::OnLButtonUp(CPoint point)
 {
+    // The stylus lifted after a hold: its menu has had the gesture.
+    if (m_bAfterHold) {
+        m_bAfterHold = FALSE;
+        return;
+    }
     const int entry = m_areas.GetItem(kIconArea).PtInRect(point) ? m_list.HitTest(point) : -1;
     if (entry >= 0) {
         SetHighlight(entry);

@@ -189,6 +189,9 @@ LRESULT CStartraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // the paint copies the whole surface
+    case WM_PRINTCLIENT:
+        m_surface.Draw(reinterpret_cast<HDC>(wParam), 0, 0, kOpaqueCopy);
+        return 0;
     case WM_KETRA_APPLETSHOWN:
     case WM_KETRA_APPLETHIDDEN:
         return 0;

@@ -61,6 +61,7 @@ private:
 
     CLaunchList m_list;
     int m_nHighlight = -1;
+    BOOL m_bAfterHold = FALSE;  // a hold's menu was shown; the lift that follows is not a tap
     int m_nIconHeight = 0;  // icon area: rows x 21 + 4
     CBitmapDC m_surface;
     CRectList m_areas{3};

@@ -5,6 +5,7 @@
 
 void CTasquinWnd::OnLButtonDown(CPoint point)
 {
+    m_bAfterHold = FALSE;
     switch (m_areas.PtInRectList(point)) {
     case kTaskArea:
         OnMouseMove(point);
@@ -25,8 +26,10 @@ void CTasquinWnd::OnRButtonDown(CPoint point)
 {
     const int entry = HitTest(point);
     SetHighlight(entry);
-    if (entry >= 0)
+    if (entry >= 0) {
         ShowHoldMenu(point);
+        m_bAfterHold = TRUE;
+    }
 }
 
 void CTasquinWnd::ShowHoldMenu(CPoint point)
@@ -48,6 +51,11 @@ void CTasquinWnd::ShowHoldMenu(CPoint point)
 
 void CTasquinWnd::OnLButtonUp(CPoint point)
 {
+    // The stylus lifted after a hold: its menu has had the gesture.
+    if (m_bAfterHold) {
+        m_bAfterHold = FALSE;
+        return;
+    }
     const int entry = m_areas.GetItem(kTaskArea).PtInRect(point) ? HitTest(point) : -1;
     if (entry >= 0) {
         ActOnEntry(entry, TRUE);

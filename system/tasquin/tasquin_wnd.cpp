@@ -183,6 +183,9 @@ LRESULT CTasquinWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_PRINTCLIENT:
+        m_surface.Draw(reinterpret_cast<HDC>(wParam), 0, 0, kOpaqueCopy);
+        return 0;
     case WM_LBUTTONDOWN: {
         // Tap-and-hold only over the programs.
         CPoint point(static_cast<DWORD>(lParam));

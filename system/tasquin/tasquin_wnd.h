@@ -52,6 +52,7 @@ private:
     CTaskList* m_pTasks = nullptr;
     int m_nMode = kActivateMode;
     int m_nHighlight = -1;
+    BOOL m_bAfterHold = FALSE;  // a hold's menu was shown; the lift that follows is not a tap
     BOOL m_bVisible = TRUE;
     BOOL m_bBusy = FALSE;
     CPoint m_ptOrigin{0, 0};

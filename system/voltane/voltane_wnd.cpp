@@ -251,6 +251,9 @@ LRESULT CVoltaneWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_PRINTCLIENT:
+        m_surface.Draw(reinterpret_cast<HDC>(wParam), 0, 0, kOpaqueCopy);
+        return 0;
     case WM_KETRA_APPLETSHOWN:
         m_bVisible = TRUE;
         Show();

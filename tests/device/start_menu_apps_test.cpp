@@ -36,10 +36,21 @@ std::wstring Exe(const wchar_t* name)
     return std::wstring(name) + L".exe";
 }
 
+// Ends the applications a test may leave running, however it ends.
+struct EndApplications {
+    ~EndApplications()
+    {
+        for (const wchar_t* program : {L"calendar.exe", L"tasks.exe", L"poutlook.exe", L"fexplore.exe", L"calc.exe",
+                                       L"solitare.exe"})
+            EndProcesses(program);
+    }
+};
+
 }  // namespace
 
 TEST(StartMenuApplications, RunFromTheirShortcutsAndEndOnClose)
 {
+    EndApplications cleanup;
     for (const Application& application : kApplications) {
         SCOPED_TRACE(ToUtf8(application.shortcut));
         DeviceLog log;
@@ -59,6 +70,7 @@ TEST(StartMenuApplications, RunFromTheirShortcutsAndEndOnClose)
 
 TEST(StartMenuApplications, ASecondStartBringsTheRunningOneForward)
 {
+    EndApplications cleanup;
     DeviceLog log;
     ASSERT_TRUE(Execute(L"\\Windows\\Start Menu\\Tasks.lnk"));
     HWND first = WaitForWindow(L"Tasks Application", 10000);
@@ -69,14 +81,13 @@ TEST(StartMenuApplications, ASecondStartBringsTheRunningOneForward)
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first; }, 5000));
     EXPECT_TRUE(WaitProcessCount(L"tasks.exe", 1, 3000));
     EXPECT_EQ(1, log.Count(L"tasks: started"));
-    EndProcesses(L"tasks.exe");
-    EndProcesses(L"calc.exe");
 }
 
 // A topmost window stays on the screen above an application started after
 // it (the side bar over the programs it starts).
 TEST(StartMenuApplications, StayUnderTopmostWindows)
 {
+    EndApplications cleanup;
     const COLORREF marker = RGB(0xC0, 0x10, 0xC0);
     HBRUSH brush = CreateSolidBrush(marker);
     WNDCLASSW wc = {};

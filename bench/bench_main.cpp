@@ -20,6 +20,7 @@
 #include "html_figures.h"
 #include "theme_figures.h"
 #include "time_figures.h"
+#include "system_figures.h"
 
 namespace {
 
@@ -288,8 +289,24 @@ int wmain()
     PrintTiming("20 switch to the keyboard applet", input.keyboardSwitch, "switch to About", 3.0);
     PrintTiming("21 tap to character, keyboard on the bar", input.typing, "the same on the input panel", 1.5);
 
+
+    SystemFigures system = MeasureSystemPack(places, kRuns);
+    char what[160];
+    StringCchPrintfA(what, sizeof(what), "22 launcher, %d entries (%d rows shown) with its icon cache, menu command to "
+                     "painted", system.launcherEntries, system.launcherRows);
+    PrintTiming(what, system.launcher, "About the same way", 2.0);
+    PrintTiming("23 launcher with its cache", system.cache, "an icon cache that does not decode (shell icons)", 0.5);
+    PrintTiming("24 task list refresh, twelve programs", system.taskRefresh,
+                "a bare window walk reading titles and classes", 3.0);
+    StringCchPrintfA(what, sizeof(what), "25 bar's processor time over %d s, task manager shown", system.idleSeconds);
+    PrintTiming(what, system.taskBarCpu, "About shown", 1.2);
+    StringCchPrintfA(what, sizeof(what), "26 bar's processor time over %d s, system watch shown", system.idleSeconds);
+    PrintTiming(what, system.systemBarCpu, "About shown", 1.2);
+
+
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
                      host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok &&
-                     input.keyboardSwitch.ok && input.typing.ok;
+                     input.keyboardSwitch.ok && input.typing.ok && system.launcher.ok && system.cache.ok &&
+                     system.taskRefresh.ok && system.taskBarCpu.ok && system.systemBarCpu.ok;
     return all ? 0 : 1;
 }

@@ -138,9 +138,18 @@ public:
     BOOL WriteIconCache(LPCWSTR path) const;
 
 private:
+    // The cache's cells ready for masked copies: a mask (white where the
+    // transparent colour is) and the picture with those pixels black.
+    struct CacheCopies;
+    BOOL MakeCacheCopies(HDC reference);
+    void DrawCachedCell(HDC target, HDC mask, HDC picture, int index, int x, int y) const;
+    void DrawEntry(CDC* dc, int index, HDC mask, HDC picture) const;
+
     CObList m_entries;  // CLaunchEntry, owned
     CPoint m_ptOrigin;
     CImage* m_pIconCache = nullptr;
+    HBITMAP m_hCacheMask = nullptr;
+    HBITMAP m_hCachePicture = nullptr;
     BOOL m_bExpanded = FALSE;
     int m_nLines = 2;
     wchar_t m_szFile[MAX_PATH];

@@ -18,15 +18,6 @@ const wchar_t kNotesCommand[] = L"\"\\Windows\\notes.exe\"";
 const DWORD kStartTimeoutMs = 20000;
 const double kCharacterTimeoutMs = 3000;
 
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 // The menu command, then everything painted (as the host figures time it).
 bool Switch(HWND bar, int position, double* ms = nullptr)
 {
@@ -78,7 +69,7 @@ bool TimeTaps(HWND notes, HWND edit, POINT at, int runs, double* medianMs)
             return false;
         times.push_back(took);
     }
-    *medianMs = Median(times);
+    *medianMs = MedianOf(times);
     return true;
 }
 
@@ -113,8 +104,8 @@ void MeasureSwitching(HWND bar, const BenchPlaces& places, int runs, InputFigure
         return;
     }
     out->keyboardSwitch.ok = true;
-    out->keyboardSwitch.measuredMs = Median(keyboard);
-    out->keyboardSwitch.baselineMs = Median(about);
+    out->keyboardSwitch.measuredMs = MedianOf(keyboard);
+    out->keyboardSwitch.baselineMs = MedianOf(about);
 }
 
 void MeasureTyping(HWND bar, HWND notes, const BenchPlaces& places, int runs, InputFigures* out)

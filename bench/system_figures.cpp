@@ -27,25 +27,6 @@ const int kTaskWindows = 12;
 const int kRefreshesPerRun = 20;
 const DWORD kIdleMs = 30000;
 
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-bool SwitchTo(HWND bar, int position)
-{
-    DWORD_PTR answer = 0;
-    if (position < 0 ||
-        !SendMessageTimeoutW(bar, WM_COMMAND, IDM_KETRA_APPLET + position, 0, SMTO_NORMAL, kSendTimeoutMs, &answer))
-        return false;
-    RedrawWindow(bar, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    return true;
-}
-
 // Milliseconds from the menu command to the applet painted, median of runs,
 // switching away to `other` (untimed) between them.
 bool TimeSwitches(HWND bar, int position, int other, int runs, double* medianMs)
@@ -59,7 +40,7 @@ bool TimeSwitches(HWND bar, int position, int other, int runs, double* medianMs)
             return false;
         times.push_back(NowMs() - start);
     }
-    *medianMs = Median(times);
+    *medianMs = MedianOf(times);
     return true;
 }
 
@@ -197,8 +178,8 @@ void MeasureLauncher(const WatchedProgram& host, int runs, SystemFigures* out)
         }
         aboutMs.push_back(ms);
     }
-    out->launcher = {true, Median(cached), Median(aboutMs), ""};
-    out->cache = {true, Median(cached), Median(uncached), ""};
+    out->launcher = {true, MedianOf(cached), MedianOf(aboutMs), ""};
+    out->cache = {true, MedianOf(cached), MedianOf(uncached), ""};
 }
 
 void MeasureTaskRefresh(int runs, SystemFigures* out)
@@ -234,7 +215,7 @@ void MeasureTaskRefresh(int runs, SystemFigures* out)
         out->taskRefresh.problem = "the list did not hold the twelve programs";
         return;
     }
-    out->taskRefresh = {true, Median(refresh), Median(walk), ""};
+    out->taskRefresh = {true, MedianOf(refresh), MedianOf(walk), ""};
 }
 
 void MeasureIdleProcessor(const WatchedProgram& host, SystemFigures* out)

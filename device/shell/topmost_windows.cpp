@@ -7,7 +7,8 @@
 // ones change (one is shown, closed or brought to the front), each visible
 // topmost window is moved out of the topmost band and back: the screen
 // follows, the order stays as it was.  Topmost windows coming and going
-// need nothing of the kind.
+// need nothing of the kind.  The foreground window is first brought to the
+// top of the order, as the device does (see RaiseForegroundWindow).
 #include "shell.h"
 
 #include <vector>
@@ -45,10 +46,36 @@ bool IsMenu(HWND wnd)
     return GetClassNameW(wnd, cls, 16) && wcscmp(cls, kMenuClass) == 0;
 }
 
+// A window another program makes the foreground window (SetForegroundWindow
+// from another process) is drawn in front under Wine but keeps its place in
+// the window order, so the windows the order puts above it (a topmost panel,
+// the side bar) vanish under it, and taps on it go to the window the order
+// puts in front.  On the device the foreground window comes to the top: so
+// it does here, and the topmost windows are then restacked over it.
+void RaiseForegroundWindow(const std::vector<HWND>& below)
+{
+    HWND foreground = GetForegroundWindow();
+    if (!foreground || below.empty() || below.front() == foreground || !IsWindowVisible(foreground) ||
+        IsTopmost(foreground))
+        return;
+    // Only another program's window above it counts: its own dialogs and
+    // pop-ups stay above it anyway.
+    HWND program = GetAncestor(foreground, GA_ROOTOWNER);
+    for (HWND w : below) {
+        if (w == foreground)
+            return;
+        if (GetAncestor(w, GA_ROOTOWNER) != program) {
+            SetWindowPos(foreground, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 void KeepTopmostWindowsOnTop()
 {
+    RaiseForegroundWindow(VisibleTopLevelWindows(false));
     std::vector<HWND> below = VisibleTopLevelWindows(false);
     if (below == g_lastOrder)
         return;

@@ -276,3 +276,24 @@ TEST_F(TaskBarHooks, SubscriptionAnswers)
     PumpMessages(700);
     EXPECT_EQ(0u, hook.HeardCount());
 }
+
+// Another program making a window the foreground window (as CSH::Home does
+// for the Today screen) brings it to the top of the window order, and the
+// topmost windows stay drawn over it.
+TEST(ForegroundWindow, ComesToTheTopWhenAnotherProgramMakesIt)
+{
+    // An ordinary application window (the kit's windows are topmost) and a
+    // topmost one over it.
+    TestWindow app(L"ShellForegroundApp", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Foreground App");
+    SetWindowPos(app.hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    TestWindow topmost(L"ShellForegroundTopmost", {0, 200, 60, 240}, RGB(0xFF, 0x00, 0xFF));
+    ASSERT_TRUE(BringToFront(app.hwnd()));
+    HWND today = TodayScreen();
+    ASSERT_TRUE(today);
+
+    ASSERT_TRUE(SetForegroundWindow(today));
+    EXPECT_TRUE(PumpUntil([&] { return ZIndex(today) >= 0 && ZIndex(today) < ZIndex(app.hwnd()); }, 3000))
+        << "the foreground window stayed below the window it replaced";
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(30, 220) == RGB(0xFF, 0x00, 0xFF); }, 3000))
+        << "a topmost window vanished under the new foreground window";
+}

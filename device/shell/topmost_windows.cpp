@@ -19,6 +19,11 @@ const wchar_t kMenuClass[] = L"#32768";
 const size_t kMaxWindows = 512;
 
 std::vector<HWND> g_lastOrder;
+// Restacks still to do after a change: a program often shows, sizes and
+// draws its window for a while after it came to the front, and what it
+// draws in that time can again land over the topmost windows.
+int g_settlingRestacks = 0;
+const int kSettlingRestacks = 4;
 
 bool IsTopmost(HWND wnd)
 {
@@ -77,13 +82,16 @@ void KeepTopmostWindowsOnTop()
 {
     RaiseForegroundWindow(VisibleTopLevelWindows(false));
     std::vector<HWND> below = VisibleTopLevelWindows(false);
-    if (below == g_lastOrder)
+    if (below != g_lastOrder)
+        g_settlingRestacks = kSettlingRestacks;
+    if (g_settlingRestacks == 0)
         return;
     std::vector<HWND> topmost = VisibleTopLevelWindows(true);
     for (HWND wnd : topmost)
         if (IsMenu(wnd))
             return;  // an open menu is left alone; this is done once it has closed
     g_lastOrder = below;
+    --g_settlingRestacks;
     // From the lowest up, so each ends above the ones below it as before.
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
     for (auto it = topmost.rbegin(); it != topmost.rend(); ++it) {

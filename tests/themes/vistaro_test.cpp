@@ -220,6 +220,22 @@ TEST_F(VistaroTest, ApplyBeamAndDeleteActOnTheTappedTheme)
     EXPECT_GT(ThumbPixels(4), 20);
 }
 
+TEST_F(VistaroTest, DesignClosesThePanelAndStartsTheDesignerOnTheTheme)
+{
+    CopyFixtureFolder(L"six", folder_);
+    UseFolder(DevicePath(folder_));
+    Show();
+    DeviceLog log;
+    OpenThemeMenu(0);
+    ChooseItem(2);  // Design...
+    EXPECT_TRUE(PumpUntil([] { return !BarIsOpen(); }, 5000)) << "the panel stays open";
+    const std::wstring amber = DevicePath(folder_) + L"\\Amber.tsk";
+    EXPECT_TRUE(log.WaitFor(L"Ketra\\Pallido.exe \"" + amber + L"\"", 5000))
+        << ToUtf8(log.First(L"launch"));
+    EXPECT_NE(nullptr, WaitForWindow(L"Theme Designer", 10000));
+    EndProcesses(L"Pallido.exe");
+}
+
 TEST_F(VistaroTest, AForcedReloadOfAnEmptiedFolderShowsTheEmptyList)
 {
     CopyFixtureFolder(L"one", folder_);

@@ -20,11 +20,12 @@ std::string Narrow(const std::wstring& text)
     return bytes;
 }
 
-// Section names and values stay on their line and out of the file's syntax.
-std::wstring Clean(std::wstring text)
+// Section names and values stay on their line and out of the file's syntax
+// (names and cabinets also out of its comma-separated lists).
+std::wstring Clean(std::wstring text, bool listed = true)
 {
     for (wchar_t& c : text)
-        if (c == L'\r' || c == L'\n' || c == L'[' || c == L']' || c == L',')
+        if (c == L'\r' || c == L'\n' || c == L'[' || c == L']' || (listed && c == L','))
             c = L' ';
     return text;
 }
@@ -39,7 +40,7 @@ bool WriteSetupDescription(const std::wstring& path, const std::vector<const Cat
     text += L"\r\n";
     for (const CataloguePack* pack : packs) {
         text += L"\r\n[" + Clean(pack->application) + L"]\r\n";
-        text += L"Description = " + Clean(pack->description) + L"\r\n";
+        text += L"Description = " + Clean(pack->description, false) + L"\r\n";
         text += L"CabFiles = " + Clean(pack->cabinet) + L"\r\n";
     }
     const std::string bytes = Narrow(text);

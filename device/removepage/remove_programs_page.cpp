@@ -61,9 +61,9 @@ void RemoveChosen(HWND hwnd, RemovePage* page)
         return;
     const AppRecord record = page->records[index];
     wchar_t question[400];
+    // Short lines: the box fits the device's narrow screen.
     StringCchPrintfW(question, ARRAYSIZE(question),
-                     L"%ls will be removed from the device. To use it again you will have to install it again.\n\n"
-                     L"Remove it?",
+                     L"Remove %ls\nfrom the device?\n\nTo use it again, you will\nhave to install it again.",
                      record.application.c_str());
     if (MessageBoxW(hwnd, question, kConfirmCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
         return;

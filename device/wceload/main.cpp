@@ -7,7 +7,7 @@
 // /noui.  A cabinet that cannot be installed is reported in a message box
 // (not with /noui) and leaves the device as it was.  An installed cabinet is
 // deleted, as the device does with the cabinets it was given, unless
-// /nodelete or /delete 0.  Exit code: 0 installed, 1 failed, 2 cancelled.
+// /nodelete or /delete 0.  Exit code: 0 installed, 1 failed.
 #include "app_manager.h"
 #include "devlog.h"
 
@@ -76,13 +76,38 @@ std::wstring StorageCard()
     return first;
 }
 
+// Text broken into lines of at most `width` characters at blanks, so a
+// message box fits the device's narrow screen.
+std::wstring Wrapped(const std::wstring& text, size_t width)
+{
+    std::wstring out;
+    size_t line = 0;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find(L' ', at);
+        std::wstring word = text.substr(at, end == std::wstring::npos ? std::wstring::npos : end - at);
+        if (line > 0 && line + 1 + word.size() > width) {
+            out += L'\n';
+            line = 0;
+        } else if (line > 0) {
+            out += L' ';
+            ++line;
+        }
+        out += word;
+        line += word.size();
+        at = end == std::wstring::npos ? text.size() : end + 1;
+    }
+    return out;
+}
+
 int Failed(const Arguments& args, const std::wstring& what, const std::wstring& why)
 {
     DevLog(L"install", L"%ls: %ls", what.c_str(), why.c_str());
     if (args.ui) {
+        const size_t kLineChars = 30;
         wchar_t text[512];
-        StringCchPrintfW(text, ARRAYSIZE(text), L"Installation of %ls was unsuccessful.\n\n%ls.",
-                         FileName(args.cabinet).c_str(), why.c_str());
+        StringCchPrintfW(text, ARRAYSIZE(text), L"Installation of %ls\nwas unsuccessful.\n\n%ls.",
+                         FileName(args.cabinet).c_str(), Wrapped(why, kLineChars).c_str());
         MessageBoxW(nullptr, text, kCaption, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
     }
     return 1;
@@ -107,14 +132,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     std::wstring card = args.ui && args.askDestination ? StorageCard() : std::wstring();
     if (!card.empty()) {
         wchar_t question[256];
-        StringCchPrintfW(question, ARRAYSIZE(question), L"Install %ls to the default location?",
+        // Two lines and two buttons: the box fits the device's narrow screen.
+        StringCchPrintfW(question, ARRAYSIZE(question), L"Install %ls\nto the default location?",
                          application.c_str());
-        int answer = MessageBoxW(nullptr, question, application.c_str(),
-                                 MB_YESNOCANCEL | MB_ICONQUESTION | MB_SETFOREGROUND);
-        if (answer == IDCANCEL) {
-            DevLog(L"install", L"%ls: cancelled", application.c_str());
-            return 2;
-        }
+        int answer = MessageBoxW(nullptr, question, application.c_str(), MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND);
         if (answer == IDNO)
             programFiles = L"\\" + card + kDefaultProgramFiles;
     }

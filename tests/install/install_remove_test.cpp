@@ -126,7 +126,7 @@ TEST_F(InstallTest, AsksWhereToInstallWhenACardIsIn)
     DeviceLog log;
     // A tap on the cabinet in the file explorer: the shell hands it to the installer.
     ASSERT_TRUE(Execute(CabinetCopy()));
-    EXPECT_EQ(L"Install Ketra Install Test to the default location?", MessageBoxes::WaitFor(L"Ketra Install Test"));
+    EXPECT_EQ(L"Install Ketra Install Test\nto the default location?", MessageBoxes::WaitFor(L"Ketra Install Test"));
     ASSERT_TRUE(MessageBoxes::Answer(IDNO, L"Ketra Install Test"));
     ASSERT_TRUE(WaitProcessCount(L"wceload.exe", 0, 30000));
     EXPECT_TRUE(log.HasLine(L"install: Ketra Install Test"));
@@ -192,7 +192,7 @@ TEST_F(InstallTest, ADamagedCabinetIsRefusedWithAMessage)
     ASSERT_TRUE(WriteBytes(DeviceFilePath(cabinet), bytes));
     DeviceProgram installer(L"D:\\Windows\\wceload.exe", L"\"" + cabinet + L"\"");
     std::wstring text = MessageBoxes::WaitFor(L"Installation");
-    EXPECT_NE(std::wstring::npos, text.find(L"Installation of testpack.cab was unsuccessful.")) << ToUtf8(text);
+    EXPECT_NE(std::wstring::npos, text.find(L"Installation of testpack.cab\nwas unsuccessful.")) << ToUtf8(text);
     MessageBoxes::Answer(IDOK, L"Installation");
     DWORD code = 0;
     ASSERT_TRUE(installer.WaitExit(30000, &code));

@@ -5,6 +5,7 @@
 
 #include "app_manager.h"
 
+#include <algorithm>
 #include <sstream>
 
 using namespace testkit;
@@ -100,6 +101,21 @@ TEST(SetupCabinets, InstallExactlyWhatTheBootInstallationPut)
             EXPECT_TRUE(RegistryHolds(value)) << ToUtf8(value.key + L"\\" + value.name);
         for (const InstallPlan::Shortcut& shortcut : plan.shortcuts)
             EXPECT_EQ(ShortcutText(shortcut.target), ReadBytes(DeviceFilePath(shortcut.path))) << ToUtf8(shortcut.path);
+
+        // The boot recorded the pack as the installer would have, so
+        // Remove Programs takes off everything but the samples.
+        AppRecord record;
+        ASSERT_TRUE(ReadAppRecord(L"ZARQ " + pack.application, &record));
+        auto recorded = [](const std::vector<std::wstring>& list, const std::wstring& item) {
+            return std::find(list.begin(), list.end(), item) != list.end();
+        };
+        for (const InstallPlan::File& file : plan.files)
+            EXPECT_EQ(!file.keepExisting, recorded(record.files, file.path)) << ToUtf8(file.path);
+        for (const InstallPlan::Shortcut& shortcut : plan.shortcuts)
+            EXPECT_TRUE(recorded(record.files, shortcut.path)) << ToUtf8(shortcut.path);
+        for (const InstallPlan::Value& value : plan.values)
+            EXPECT_TRUE(recorded(record.values, value.root + L"\\" + value.key + L"|" + value.name))
+                << ToUtf8(value.key + L"\\" + value.name);
     }
 }
 

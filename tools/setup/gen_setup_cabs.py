@@ -13,6 +13,8 @@ into OUT:
                   packed uncompressed by gcab;
   catalogue.txt   one line per pack for the desktop installer:
                   pack|title|application|cabinet|bytes|applets|description
+  <pack>.record.reg  the installer's record of the pack, for the boot
+                  installation (tools/device) to write beside the pack
 
 A pack's title and description come from its `pack` line
 (`pack | Calculators | what it brings`); a manifest without one is titled
@@ -356,6 +358,35 @@ def make_cabinet(pack, out):
     return application, cab
 
 
+def hex_multi_string(items):
+    # The boot's registry file is 8-bit text: its importer widens these
+    # bytes as it widens the rest of the file.
+    data = "".join(item + "\0" for item in items) + "\0"
+    return "hex(7):" + ",".join("%02x" % b for b in data.encode("cp1252"))
+
+
+def write_record(pack, application, out):
+    """The record the device's installer would write for this pack, as a
+    registry file: the boot installation imports it, so Remove Programs
+    lists and removes a pack the boot put on the device.  Samples are left
+    out: what the user's documents hold stays theirs."""
+    files = [folder + "\\" + name for folder, name, _, flags in pack.files if not flags & FILE_NO_OVERWRITE]
+    files += [lnk for lnk, _, _ in pack.links]
+    values = ["%s\\%s|%s" % (root, key, name) for root, key, name, *_ in pack.values]
+    escaped = application.replace("\\", "\\\\").replace('"', '\\"')
+    text = ("Windows Registry Editor Version 5.00\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Apps\\%s %s]\r\n" % (PROVIDER, application) +
+            '"Instl"=dword:00000001\r\n' +
+            '"Application"="%s"\r\n' % escaped +
+            '"Files"=%s\r\n' % hex_multi_string(files) +
+            '"Folders"=%s\r\n' % hex_multi_string([]) +
+            '"Values"=%s\r\n\r\n' % hex_multi_string(values))
+    record = os.path.join(out, pack.name + ".record.reg")
+    with open(record + ".tmp", "w", encoding="utf-8", newline="") as reg:
+        reg.write(text)
+    os.replace(record + ".tmp", record)
+
+
 def pack_manifests():
     names = sorted(os.listdir(MANIFESTS))
     return [os.path.join(MANIFESTS, n) for n in names
@@ -374,6 +405,7 @@ def main(argv):
         for manifest in manifests:
             pack = read_pack(build, manifest)
             application, cab = make_cabinet(pack, out)
+            write_record(pack, application, out)
             lines.append("|".join([pack.name, pack.title, application, os.path.basename(cab),
                                    str(os.path.getsize(cab)), ",".join(pack.applets),
                                    pack.description.replace("|", "/")]))

@@ -6,6 +6,8 @@
 #include "app_manager.h"
 #include "remove_programs_page.h"
 
+#include <algorithm>
+
 using namespace testkit;
 
 namespace {
@@ -218,4 +220,51 @@ TEST_F(InstallTest, TheBarLetsGoOfARemovedApplet)
     EXPECT_FALSE(OnDevice(InFolder(L"InstallProbe.dll"))) << "the applet's library was let go and deleted";
     EXPECT_EQ(0u, AppletMenuCommand(L"Install Probe"));
     CloseBar();
+}
+
+TEST_F(InstallTest, ASampleTheDeviceHasStaysTheUsers)
+{
+    const std::wstring sample = DeviceFilePath(L"\\My Documents\\InstallTest.txt");
+    ASSERT_TRUE(WriteBytes(sample, "mine"));
+    std::wstring why;
+    ASSERT_TRUE(InstallInProcess(L"install\\testpack.cab", &why)) << ToUtf8(why);
+    EXPECT_EQ("mine", ReadBytes(sample)) << "a sample never replaces the user's copy";
+    AppRecord record;
+    ASSERT_TRUE(ReadAppRecord(kTestRecord, &record));
+    EXPECT_EQ(record.files.end(),
+              std::find(record.files.begin(), record.files.end(), L"\\My Documents\\InstallTest.txt"));
+    // A second installation over the first keeps one record of both.
+    ASSERT_TRUE(InstallInProcess(L"install\\testpack.cab", &why)) << ToUtf8(why);
+    AppRecord again;
+    ASSERT_TRUE(ReadAppRecord(kTestRecord, &again));
+    EXPECT_EQ(record.files.size(), again.files.size());
+    EXPECT_EQ(record.folders, again.folders) << "the folders the first one made are still its";
+    ASSERT_TRUE(RemoveApplication(kTestRecord, &why));
+    EXPECT_EQ("mine", ReadBytes(sample));
+    EXPECT_FALSE(OnDevice(kFolder));
+    DeleteFileW(sample.c_str());
+}
+
+TEST_F(InstallTest, TheShellHandsTheDesktopsCabinetsToTheInstaller)
+{
+    DeviceLog log;
+    const std::wstring inbox = L"D:\\Windows\\AppMgr\\Install\\";
+    CreateDirectoryW(L"D:\\Windows\\AppMgr", nullptr);
+    CreateDirectoryW(inbox.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(FixturePath(L"install\\testpack.cab").c_str(), (inbox + L"testpack.cab").c_str(), FALSE));
+    EXPECT_NE(L"<no box>", MessageBoxes::WaitFor(L"Ketra Install Test"));
+    ASSERT_TRUE(MessageBoxes::Answer(IDYES, L"Ketra Install Test"));
+    EXPECT_TRUE(log.WaitFor(L"install: Ketra Install Test", 20000));
+    EXPECT_TRUE(log.HasLine(L"desktop: install \\Windows\\AppMgr\\Install\\testpack.cab"));
+    EXPECT_TRUE(PumpUntil([&] { return !FileExists(inbox + L"testpack.cab"); }, 10000));
+    EXPECT_TRUE(OnDevice(InFolder(L"InstallProbe.dll")));
+
+    // A damaged one is refused on the device and leaves the inbox too.
+    std::string cut = ReadBytes(FixturePath(L"install\\testpack.cab"));
+    cut.resize(cut.size() / 2);
+    ASSERT_TRUE(WriteBytes(inbox + L"broken.cab", cut));
+    EXPECT_NE(L"<no box>", MessageBoxes::WaitFor(L"Installation"));
+    MessageBoxes::Answer(IDOK, L"Installation");
+    EXPECT_TRUE(PumpUntil([&] { return !FileExists(inbox + L"broken.cab"); }, 10000));
+    EXPECT_TRUE(log.Contains(L"install: broken.cab: "));
 }

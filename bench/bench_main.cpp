@@ -19,6 +19,7 @@
 #include "figures.h"
 #include "html_figures.h"
 #include "theme_figures.h"
+#include "theme_tool_figures.h"
 
 namespace {
 
@@ -268,7 +269,15 @@ int wmain()
     PrintTiming("16 theme message to the Today screen until it is repainted", themes.repaint,
                 "its picture decoded and one BitBlt", 2.0);
 
+    // The theme tools: the browser's thumbnails and the designer's start.
+    ThemeToolFigures tools = MeasureThemeTools(places, OwnFolder() + L"fixtures\\themes\\folders\\twenty", kStartRuns);
+    PrintTiming("17 theme browser: twenty thumbnails, reload to last preview painted", tools.thumbnails,
+                "the twenty Today pictures decoded and shrunk to 36x48", 3.0);
+    PrintTiming("18 theme designer: start to first painted mock-up", tools.designer, "empty program to first paint",
+                2.0);
+
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
-                     host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok;
+                     host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok &&
+                     tools.thumbnails.ok && tools.designer.ok;
     return all ? 0 : 1;
 }

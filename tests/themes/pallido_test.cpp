@@ -47,6 +47,15 @@ HWND WaitTitled(const wchar_t* title, DWORD ms = 10000)
     return found;
 }
 
+// A control's text as the control itself answers it (an edit box of
+// another process keeps its own).
+std::wstring ControlText(HWND control)
+{
+    wchar_t text[MAX_PATH] = L"";
+    SendMessageTimeoutW(control, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
+    return text;
+}
+
 std::wstring Quoted(const std::wstring& path)
 {
     return L"\"" + path + L"\"";
@@ -341,4 +350,42 @@ TEST_F(PallidoTest, ANewThemeHasNoInformationAndIsSavedUnderAName)
     CTskInfo kept;
     ASSERT_TRUE(ReadTheme((folder_ / L"Ocean.tsk").c_str(), &kept, slots.Paths()));
     EXPECT_EQ(ocean.m_color[2], kept.m_color[2]) << "No replaced the file";
+}
+
+// The theme file dialog: every theme folder when opening, "<default>" and
+// "<current>" only in the first, the first left out when saving, and a
+// preview with the file's size and date for a tapped row.
+TEST_F(PallidoTest, TheFileDialogListsTheThemeFoldersForOpeningAndSaving)
+{
+    Start(Quoted(Theme(L"Ocean.tsk")));
+    PostMessageW(designer_->Main(), WM_COMMAND, 40005, 0);  // Open...
+    HWND open = WaitTitled(L"Open");
+    ASSERT_NE(nullptr, open);
+    RemoteComboBox folders(GetDlgItem(open, 1005));
+    EXPECT_EQ((std::vector<std::wstring>{L"\\Windows", Folder()}), folders.Texts());
+    RemoteListView rows(GetDlgItem(open, 1007));
+    EXPECT_EQ((std::vector<std::wstring>{L"Ocean", L"Sunset"}), rows.Texts()) << "the second folder first";
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(open, 1000)));
+    ASSERT_TRUE(rows.TapRow(1));
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(GetDlgItem(open, 1000)) != FALSE; }, 5000)) << "no preview";
+    EXPECT_EQ(L"Sunset", ControlText(GetDlgItem(open, 1006)));
+    EXPECT_NE(std::wstring::npos, ControlText(GetDlgItem(open, 1001)).find(L" KB"));
+
+    SendMessageW(GetDlgItem(open, 1005), CB_SETCURSEL, 0, 0);
+    SendMessageW(open, WM_COMMAND, MAKEWPARAM(1005, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(open, 1005)));
+    std::vector<std::wstring> first = rows.Texts();
+    ASSERT_GE(first.size(), 2u);
+    EXPECT_EQ(L"<default>", first[0]);
+    EXPECT_EQ(L"<current>", first[1]);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(open, 1000))) << "another folder hides the preview";
+    PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(open); }, 5000));
+
+    PostMessageW(designer_->Main(), WM_COMMAND, 40007, 0);  // Save As...
+    HWND save = WaitTitled(L"Save As");
+    ASSERT_NE(nullptr, save);
+    EXPECT_EQ((std::vector<std::wstring>{Folder()}), RemoteComboBox(GetDlgItem(save, 1005)).Texts());
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(save, 1006)));
+    PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(save); }, 5000));
 }

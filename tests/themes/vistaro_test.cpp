@@ -306,3 +306,29 @@ TEST_F(VistaroTest, SwitchingAwayWhileLoadingLeavesTheBarWellAndTidy)
     EXPECT_LE(after.gdi, before.gdi + 10) << before.gdiSource;
     EXPECT_LE(after.user, before.user + 5) << before.userSource;
 }
+
+TEST_F(VistaroTest, TheFavouritesDialogDeletesARowAndStoresTheRestOnOk)
+{
+    CopyFixtureFolder(L"one", folder_);
+    UseFolder(DevicePath(folder_));
+    WriteDword(kFavouritesKey, L"count", 3);
+    WriteText(kFavouritesKey, L"folder01", L"\\Windows");
+    WriteText(kFavouritesKey, L"folder02", L"\\My Documents");
+    Show();
+    ASSERT_TRUE(bar_->Tap(190, 10));  // the folder menu
+    ASSERT_NE(nullptr, WaitForPopupMenu(5000));
+    for (int i = 0; i < 4; ++i)  // three folders, then "Organize Favorites..."
+        PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    HWND favourites = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (favourites = FindWindowW(L"#32770", L"Favorites")) != nullptr; }, 5000));
+    RemoteListView rows(GetDlgItem(favourites, 1007));
+    EXPECT_EQ((std::vector<std::wstring>{DevicePath(folder_), L"\\Windows", L"\\My Documents"}), rows.Texts());
+    ASSERT_TRUE(rows.TapRow(1));
+    SendMessageW(favourites, WM_COMMAND, 4, 0);  // Delete
+    EXPECT_EQ((std::vector<std::wstring>{DevicePath(folder_), L"\\My Documents"}), rows.Texts());
+    PostMessageW(favourites, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(favourites); }, 5000));
+    EXPECT_EQ(2u, ReadDword(kFavouritesKey, L"count"));
+    EXPECT_EQ(L"\\My Documents", ReadText(kFavouritesKey, L"folder01"));
+}

@@ -162,7 +162,7 @@ void CDesignerWnd::ChangeColour(int index)
     choose.hwndOwner = m_hWnd;
     choose.rgbResult = m_info.m_color[index];
     choose.lpCustColors = m_custom;
-    choose.Flags = CC_RGBINIT | CC_FULLOPEN;
+    choose.Flags = CC_RGBINIT;
     if (!::ChooseColorW(&choose) || choose.rgbResult == m_info.m_color[index])
         return;
     m_info.m_color[index] = choose.rgbResult;

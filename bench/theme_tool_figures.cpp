@@ -149,7 +149,7 @@ void MeasureThumbnails(const BenchPlaces& places, const std::wstring& folder20, 
         RegCloseKey(key);
     }
     WatchedProgram bar;
-    if (!StartAndWaitPainted(Quoted(places.hostCommand) + L" " + Quoted(kBrowser), KETRA_CLASS, kTimeoutMs, &bar)) {
+    if (!StartAndWaitPainted(places.hostCommand + L" " + Quoted(kBrowser), KETRA_CLASS, kTimeoutMs, &bar)) {
         out->problem = "the bar did not come up";
         return;
     }

@@ -37,15 +37,17 @@ std::wstring DevicePath(const ScratchFolder& folder)
     return folder.Path().substr(2);
 }
 
-// Copies a fixture folder's themes into the scratch folder.
-void CopyFixtureFolder(const wchar_t* name, const ScratchFolder& into)
+// Copies a fixture folder's themes into the scratch folder, their names
+// after the prefix.
+void CopyFixtureFolder(const wchar_t* name, const ScratchFolder& into, const std::wstring& prefix = L"")
 {
     const std::wstring from = ThemeFixture((std::wstring(L"folders\\") + name).c_str());
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((from + L"\\*.tsk").c_str(), &found);
     ASSERT_NE(INVALID_HANDLE_VALUE, search) << "no fixture folder " << ToUtf8(from);
     do
-        ASSERT_TRUE(CopyFileW((from + L"\\" + found.cFileName).c_str(), (into / found.cFileName).c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileW((from + L"\\" + found.cFileName).c_str(), (into / (prefix + found.cFileName)).c_str(), FALSE));
     while (FindNextFileW(search, &found));
     FindClose(search);
 }
@@ -75,9 +77,13 @@ protected:
     }
     void Show()
     {
+        ShowLoading();
+        ASSERT_TRUE(WaitLoaded()) << "the previews were not all made";
+    }
+    void ShowLoading()
+    {
         bar_ = std::make_unique<AppletOnBar>(kName);
         ASSERT_TRUE(bar_->Shown()) << "the bar does not show the theme browser";
-        ASSERT_TRUE(WaitLoaded()) << "the previews were not all made";
     }
     // "Folder: ..." is written once every preview is made.
     bool Loaded() const
@@ -189,6 +195,27 @@ TEST_F(VistaroTest, TheThemeMenuFitsTheTheme)
     EXPECT_TRUE(PopupMenuShows(
         Menu{{L"Apply"}, {L"Design..."}, {L"Delete", true}, {L""}, {L"Send via IR..."}, {L"Theme Info"}}, &why))
         << "a theme in ROM cannot be deleted: " << why;
+}
+
+TEST_F(VistaroTest, WhileLoadingOnlyApplyIsOffered)
+{
+    for (const wchar_t* prefix : {L"A", L"B", L"C"})
+        CopyFixtureFolder(L"twenty", folder_, prefix);
+    UseFolder(DevicePath(folder_));
+    ShowLoading();
+    ASSERT_TRUE(PumpUntil([&] { return ThumbPixels(0) > 20; }, kLoadMs)) << "no first preview";
+    ASSERT_FALSE(Loaded()) << "sixty previews made at once";
+    OpenThemeMenu(0);  // ATheme01: still
+    std::string why;
+    EXPECT_TRUE(PopupMenuShows(Menu{{L"Apply"},
+                                    {L"Design...", true},
+                                    {L"Delete", true},
+                                    {L""},
+                                    {L"Send via IR...", true},
+                                    {L"Theme Info", true}},
+                               &why))
+        << why;
+    EXPECT_TRUE(WaitLoaded());
 }
 
 TEST_F(VistaroTest, ApplyBeamAndDeleteActOnTheTappedTheme)

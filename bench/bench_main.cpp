@@ -21,6 +21,7 @@
 #include "theme_figures.h"
 #include "time_figures.h"
 #include "system_figures.h"
+#include "theme_tool_figures.h"
 
 namespace {
 
@@ -303,10 +304,18 @@ int wmain()
     StringCchPrintfA(what, sizeof(what), "26 bar's processor time over %d s, system watch shown", system.idleSeconds);
     PrintTiming(what, system.systemBarCpu, "About shown", 1.2);
 
+    // The theme tools: the browser's thumbnails and the designer's start.
+    ThemeToolFigures tools = MeasureThemeTools(places, OwnFolder() + L"fixtures\\themes\\folders\\twenty", kStartRuns);
+    PrintTiming("27 theme browser: twenty thumbnails, reload to last preview painted", tools.thumbnails,
+                "the twenty Today pictures decoded and shrunk to 36x48", 3.0);
+    PrintTiming("28 theme designer: start to first painted mock-up", tools.designer, "empty program to first paint",
+                2.0);
+
 
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
                      host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok &&
                      input.keyboardSwitch.ok && input.typing.ok && system.launcher.ok && system.cache.ok &&
-                     system.taskRefresh.ok && system.taskBarCpu.ok && system.systemBarCpu.ok;
+                     system.taskRefresh.ok && system.taskBarCpu.ok && system.systemBarCpu.ok && tools.thumbnails.ok &&
+                     tools.designer.ok;
     return all ? 0 : 1;
 }

@@ -43,6 +43,16 @@ Writes (the output is committed; run this again only to change the art):
     themes/vistaro/reload.ico, browse.ico, folders.ico, animated.ico
                         the theme browser's hot-area icons (106 reload, 107
                         browse, 108 folder menu) and its animated badge (109)
+    themes/pallido/QvSt.gif, QvTdy.gif
+                        the theme designer's Start (240x255) and Today
+                        (240x268) pictures for new themes
+    themes/pallido/QvTray.gif, QvInfo.gif, QvWarn.gif
+                        its tray (80x35), message box and warning box (80x30)
+                        mock-ups, drawn over magenta 0xFF00FF (transparent)
+    themes/pallido/mockup_icons.bmp, browser_button.bmp
+                        the mock-ups' 16x16 icons over magenta: seven Start
+                        menu entries, three Today items and the Start flag;
+                        the "Launch Theme Browser" button on light grey
 
 Needs Pillow (python3-pil) and gcab.  Output is deterministic.
 """
@@ -594,6 +604,127 @@ def animated_badge(size):
     return image
 
 
+MAGENTA = (0xFF, 0x00, 0xFF)
+
+
+def save_plain_gif(image, path):
+    """A GIF of few colours, each kept exactly (the designer's transparent
+    magenta must stay 0xFF00FF)."""
+    image.convert("P", palette=Image.Palette.ADAPTIVE, colors=64).save(path, format="GIF", optimize=False)
+
+
+def tray_mockup():
+    image = Image.new("RGB", (80, 35), MAGENTA)
+    d = ImageDraw.Draw(image)
+    white, dark = (0xFF, 0xFF, 0xFF), (0x20, 0x20, 0x20)
+    # antenna bars, a speaker and an envelope along the caption's right end
+    for i in range(4):
+        d.rectangle([8 + i * 4, 14 - i * 3, 10 + i * 4, 16], fill=white)
+    d.polygon([(30, 9), (34, 9), (39, 5), (39, 19), (34, 15), (30, 15)], fill=white)
+    d.rectangle([46, 7, 60, 17], fill=white, outline=dark)
+    d.line([(46, 7), (53, 13), (60, 7)], fill=dark)
+    d.rectangle([64, 8, 74, 16], outline=white)
+    d.line([(64, 26), (76, 26)], fill=white)
+    return image
+
+
+def box_mockup(warning):
+    image = Image.new("RGB", (80, 30), MAGENTA)
+    d = ImageDraw.Draw(image)
+    white, dark = (0xFF, 0xFF, 0xFF), (0x20, 0x20, 0x20)
+    if warning:
+        d.polygon([(12, 5), (21, 22), (3, 22)], fill=(0xFF, 0xD0, 0x20), outline=dark)
+        d.line([(12, 10), (12, 16)], fill=dark)
+        d.point((12, 19), fill=dark)
+    else:
+        d.ellipse([3, 5, 20, 22], fill=white, outline=dark)
+        d.line([(11, 11), (11, 18)], fill=(0x00, 0x40, 0xC0), width=2)
+        d.point((11, 8), fill=(0x00, 0x40, 0xC0))
+    for row, length in enumerate((48, 36)):
+        d.rectangle([26, 8 + row * 8, 26 + length, 10 + row * 8], fill=white)
+    return image
+
+
+def mockup_icon(index):
+    """Icon `index` of the mock-ups' strip: 0 Today, 1 ActiveSync,
+    2 Contact, 3 Inbox, 4 Programs, 5 Settings, 6 Help, 7-9 the Today
+    items (calendar, messages, tasks), 10 the Start flag."""
+    image = Image.new("RGB", (16, 16), MAGENTA)
+    d = ImageDraw.Draw(image)
+    dark = (0x20, 0x20, 0x40)
+    if index == 0:
+        d.polygon([(8, 2), (14, 8), (2, 8)], fill=(0xC0, 0x30, 0x30), outline=dark)
+        d.rectangle([4, 8, 12, 14], fill=(0xF0, 0xE0, 0xA0), outline=dark)
+    elif index == 1:
+        d.arc([2, 2, 14, 14], 200, 340, fill=(0x20, 0x90, 0x30), width=2)
+        d.arc([2, 2, 14, 14], 20, 160, fill=(0x20, 0x90, 0x30), width=2)
+        d.polygon([(12, 3), (15, 7), (11, 7)], fill=(0x20, 0x90, 0x30))
+        d.polygon([(4, 13), (1, 9), (5, 9)], fill=(0x20, 0x90, 0x30))
+    elif index == 2:
+        d.ellipse([5, 2, 11, 8], fill=(0xF0, 0xC0, 0x90), outline=dark)
+        d.pieslice([2, 8, 14, 20], 180, 360, fill=(0x30, 0x60, 0xC0), outline=dark)
+    elif index in (3, 8):
+        d.rectangle([1, 4, 14, 12], fill=(0xFF, 0xFF, 0xFF), outline=dark)
+        d.line([(1, 4), (8, 9), (14, 4)], fill=dark)
+    elif index == 4:
+        for r in range(2):
+            for c in range(2):
+                d.rectangle([2 + c * 7, 2 + r * 7, 7 + c * 7, 7 + r * 7],
+                            fill=[(0xE0, 0x40, 0x40), (0x40, 0xA0, 0x40), (0x40, 0x60, 0xE0), (0xE0, 0xC0, 0x20)][r * 2 + c],
+                            outline=dark)
+    elif index == 5:
+        d.ellipse([2, 2, 14, 14], fill=(0xA0, 0xA0, 0xB0), outline=dark)
+        d.ellipse([6, 6, 10, 10], fill=MAGENTA, outline=dark)
+    elif index == 6:
+        d.ellipse([1, 1, 15, 15], fill=(0x30, 0x60, 0xD0), outline=dark)
+        d.arc([5, 3, 11, 9], 180, 45, fill=(0xFF, 0xFF, 0xFF), width=2)
+        d.line([(8, 8), (8, 10)], fill=(0xFF, 0xFF, 0xFF), width=2)
+        d.point((8, 12), fill=(0xFF, 0xFF, 0xFF))
+    elif index == 7:
+        d.rectangle([2, 3, 14, 14], fill=(0xFF, 0xFF, 0xFF), outline=dark)
+        d.rectangle([2, 3, 14, 6], fill=(0xC0, 0x30, 0x30), outline=dark)
+        d.point([(5, 9), (8, 9), (11, 9), (5, 12), (8, 12)], fill=dark)
+    elif index == 9:
+        d.rectangle([2, 2, 13, 14], fill=(0xFF, 0xFF, 0xFF), outline=dark)
+        d.line([(4, 8), (7, 11), (12, 4)], fill=(0x20, 0x90, 0x30), width=2)
+    else:
+        panes = [(0xE0, 0x40, 0x20), (0x40, 0xB0, 0x30), (0x20, 0x70, 0xE0), (0xF0, 0xC0, 0x10)]
+        for r in range(2):
+            for c in range(2):
+                x, y = 2 + c * 6 + (1 - r), 2 + r * 6
+                d.rectangle([x, y, x + 5, y + 5], fill=panes[r * 2 + c])
+    return image
+
+
+def mockup_strip():
+    strip = Image.new("RGB", (16 * 11, 16), MAGENTA)
+    for i in range(11):
+        strip.paste(mockup_icon(i), (i * 16, 0))
+    return strip
+
+
+def browser_button():
+    image = Image.new("RGB", (16, 16), (0xC0, 0xC0, 0xC0))
+    d = ImageDraw.Draw(image)
+    for i in range(3):
+        d.rectangle([1 + i * 5, 3, 4 + i * 5, 12], fill=(0xFF, 0xFF, 0xFF), outline=(0x20, 0x30, 0x60))
+        d.rectangle([1 + i * 5, 3, 4 + i * 5, 5], fill=(0x30, 0x60, 0xC0))
+    return image
+
+
+def designer_art(folder):
+    os.makedirs(folder, exist_ok=True)
+    save_gif(rings(START_SIZE, (0xE8, 0xF0, 0xFF), (0xB0, 0xC8, 0xF0), (0xFF, 0xFF, 0xFF), (200, 190)),
+             os.path.join(folder, "QvSt.gif"))
+    save_gif(waves(TODAY_SIZE, (0xF0, 0xF8, 0xFF), (0xA8, 0xC8, 0xE8), (0x60, 0x90, 0xD0)),
+             os.path.join(folder, "QvTdy.gif"))
+    save_plain_gif(tray_mockup(), os.path.join(folder, "QvTray.gif"))
+    save_plain_gif(box_mockup(False), os.path.join(folder, "QvInfo.gif"))
+    save_plain_gif(box_mockup(True), os.path.join(folder, "QvWarn.gif"))
+    mockup_strip().save(os.path.join(folder, "mockup_icons.bmp"))
+    browser_button().save(os.path.join(folder, "browser_button.bmp"))
+
+
 def save_icon(make, path):
     large, small = make(32), make(16)
     large.save(path, sizes=[(32, 32), (16, 16)], append_images=[small], bitmap_format="bmp")
@@ -647,6 +778,7 @@ def main():
     save_icon(browse_icon, os.path.join(vistaro, "browse.ico"))
     save_icon(folders_icon, os.path.join(vistaro, "folders.ico"))
     save_icon(animated_badge, os.path.join(vistaro, "animated.ico"))
+    designer_art(os.path.join(ROOT, "themes", "pallido"))
 
 
 if __name__ == "__main__":

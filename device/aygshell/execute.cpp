@@ -129,6 +129,8 @@ BOOL Execute(SHELLEXECUTEINFOW* info, std::wstring file, const std::wstring& arg
     }
     if (ext == L".exe" || (ext.empty() && FileExists(ResolveProgram(file + L".exe"))))
         return StartProcess(info, ext.empty() ? file + L".exe" : file, args);
+    if (ext == L".cab")
+        return OpenWithProgram(info, L"wceload.exe", file, args);
     if (ext == L".cpl")
         return StartProcess(info, L"ctlpnl.exe", JoinArgs(file, args));
     if ((ext == L".htm" || ext == L".html") && FileExists(ResolveProgram(L"iexplore.exe")))

@@ -3,6 +3,7 @@
 #include "clock_page.h"
 #include "cpl_pages.h"
 #include "page_window.h"
+#include "remove_programs_page.h"
 
 #include <strsafe.h>
 
@@ -10,6 +11,7 @@ namespace {
 
 const wchar_t kClockLibrary[] = L"cplmain.cpl";
 const int kClockPage = 16;
+const int kRemoveProgramsPage = 10;
 
 } // namespace
 
@@ -26,6 +28,8 @@ int ShowBuiltInPage(HINSTANCE instance, const CplRequest& request)
     // The clock page works: it shows the device's clock and sets its zone.
     if (page && _wcsicmp(page->library, kClockLibrary) == 0 && page->page == kClockPage)
         return RunClockPage(instance, title);
+    if (page && _wcsicmp(page->library, kClockLibrary) == 0 && page->page == kRemoveProgramsPage)
+        return RunRemoveProgramsPage(instance, title);
     wchar_t body[160];
     StringCchPrintfW(body, ARRAYSIZE(body), L"%ls, page %d, tab %d.", file.c_str(), request.page, request.tab);
 

@@ -85,6 +85,11 @@ bool RunDeviceFile(const wchar_t* file, const wchar_t* args, const wchar_t* why)
 // Splits a command into its file (quotes removed) and arguments.
 void SplitDeviceCommand(const wchar_t* command, wchar_t* file, int cchFile, wchar_t* args, int cchArgs);
 
+// The desktop connection's inbox of setup cabinets (desktop_inbox.cpp):
+// each one found is handed to the device's installer; polled by the task
+// bar's refresh.
+void PollDesktopInbox();
+
 // The start-up folder (startup_folder.cpp): runs everything in
 // "\Windows\StartUp" once, at boot.
 void RunStartUpFolder();

@@ -208,6 +208,7 @@ void Refresh(HWND wnd)
     ForgetDeadNotifyIcons();
     ApplyFullScreen(wnd);
     KeepTopmostWindowsOnTop();
+    PollDesktopInbox();
     if (!(CurrentView() == g_shown))
         InvalidateRect(wnd, nullptr, FALSE);
 }

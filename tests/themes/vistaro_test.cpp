@@ -37,15 +37,17 @@ std::wstring DevicePath(const ScratchFolder& folder)
     return folder.Path().substr(2);
 }
 
-// Copies a fixture folder's themes into the scratch folder.
-void CopyFixtureFolder(const wchar_t* name, const ScratchFolder& into)
+// Copies a fixture folder's themes into the scratch folder, their names
+// after the prefix.
+void CopyFixtureFolder(const wchar_t* name, const ScratchFolder& into, const std::wstring& prefix = L"")
 {
     const std::wstring from = ThemeFixture((std::wstring(L"folders\\") + name).c_str());
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((from + L"\\*.tsk").c_str(), &found);
     ASSERT_NE(INVALID_HANDLE_VALUE, search) << "no fixture folder " << ToUtf8(from);
     do
-        ASSERT_TRUE(CopyFileW((from + L"\\" + found.cFileName).c_str(), (into / found.cFileName).c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileW((from + L"\\" + found.cFileName).c_str(), (into / (prefix + found.cFileName)).c_str(), FALSE));
     while (FindNextFileW(search, &found));
     FindClose(search);
 }
@@ -75,9 +77,13 @@ protected:
     }
     void Show()
     {
+        ShowLoading();
+        ASSERT_TRUE(WaitLoaded()) << "the previews were not all made";
+    }
+    void ShowLoading()
+    {
         bar_ = std::make_unique<AppletOnBar>(kName);
         ASSERT_TRUE(bar_->Shown()) << "the bar does not show the theme browser";
-        ASSERT_TRUE(WaitLoaded()) << "the previews were not all made";
     }
     // "Folder: ..." is written once every preview is made.
     bool Loaded() const
@@ -191,6 +197,27 @@ TEST_F(VistaroTest, TheThemeMenuFitsTheTheme)
         << "a theme in ROM cannot be deleted: " << why;
 }
 
+TEST_F(VistaroTest, WhileLoadingOnlyApplyIsOffered)
+{
+    for (const wchar_t* prefix : {L"A", L"B", L"C"})
+        CopyFixtureFolder(L"twenty", folder_, prefix);
+    UseFolder(DevicePath(folder_));
+    ShowLoading();
+    ASSERT_TRUE(PumpUntil([&] { return ThumbPixels(0) > 20; }, kLoadMs)) << "no first preview";
+    ASSERT_FALSE(Loaded()) << "sixty previews made at once";
+    OpenThemeMenu(0);  // ATheme01: still
+    std::string why;
+    EXPECT_TRUE(PopupMenuShows(Menu{{L"Apply"},
+                                    {L"Design...", true},
+                                    {L"Delete", true},
+                                    {L""},
+                                    {L"Send via IR...", true},
+                                    {L"Theme Info", true}},
+                               &why))
+        << why;
+    EXPECT_TRUE(WaitLoaded());
+}
+
 TEST_F(VistaroTest, ApplyBeamAndDeleteActOnTheTappedTheme)
 {
     CopyFixtureFolder(L"six", folder_);
@@ -218,6 +245,22 @@ TEST_F(VistaroTest, ApplyBeamAndDeleteActOnTheTappedTheme)
     EXPECT_TRUE(PumpUntil([&] { return !FileExists(folder_ / L"Sunset.tsk"); }, 5000));
     EXPECT_TRUE(PumpUntil([&] { return CounterReads(L"1/1"); }, 3000)) << "the page is not kept within the pages";
     EXPECT_GT(ThumbPixels(4), 20);
+}
+
+TEST_F(VistaroTest, DesignClosesThePanelAndStartsTheDesignerOnTheTheme)
+{
+    CopyFixtureFolder(L"six", folder_);
+    UseFolder(DevicePath(folder_));
+    Show();
+    DeviceLog log;
+    OpenThemeMenu(0);
+    ChooseItem(2);  // Design...
+    EXPECT_TRUE(PumpUntil([] { return !BarIsOpen(); }, 5000)) << "the panel stays open";
+    const std::wstring amber = DevicePath(folder_) + L"\\Amber.tsk";
+    EXPECT_TRUE(log.WaitFor(L"Ketra\\Pallido.exe \"" + amber + L"\"", 5000))
+        << ToUtf8(log.First(L"launch"));
+    EXPECT_NE(nullptr, WaitForWindow(L"Theme Designer", 10000));
+    EndProcesses(L"Pallido.exe");
 }
 
 TEST_F(VistaroTest, AForcedReloadOfAnEmptiedFolderShowsTheEmptyList)
@@ -289,4 +332,30 @@ TEST_F(VistaroTest, SwitchingAwayWhileLoadingLeavesTheBarWellAndTidy)
     EXPECT_TRUE(IsWindow(bar_->Bar()));
     EXPECT_LE(after.gdi, before.gdi + 10) << before.gdiSource;
     EXPECT_LE(after.user, before.user + 5) << before.userSource;
+}
+
+TEST_F(VistaroTest, TheFavouritesDialogDeletesARowAndStoresTheRestOnOk)
+{
+    CopyFixtureFolder(L"one", folder_);
+    UseFolder(DevicePath(folder_));
+    WriteDword(kFavouritesKey, L"count", 3);
+    WriteText(kFavouritesKey, L"folder01", L"\\Windows");
+    WriteText(kFavouritesKey, L"folder02", L"\\My Documents");
+    Show();
+    ASSERT_TRUE(bar_->Tap(190, 10));  // the folder menu
+    ASSERT_NE(nullptr, WaitForPopupMenu(5000));
+    for (int i = 0; i < 4; ++i)  // three folders, then "Organize Favorites..."
+        PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    HWND favourites = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (favourites = FindWindowW(L"#32770", L"Favorites")) != nullptr; }, 5000));
+    RemoteListView rows(GetDlgItem(favourites, 1007));
+    EXPECT_EQ((std::vector<std::wstring>{DevicePath(folder_), L"\\Windows", L"\\My Documents"}), rows.Texts());
+    ASSERT_TRUE(rows.TapRow(1));
+    SendMessageW(favourites, WM_COMMAND, 4, 0);  // Delete
+    EXPECT_EQ((std::vector<std::wstring>{DevicePath(folder_), L"\\My Documents"}), rows.Texts());
+    PostMessageW(favourites, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(favourites); }, 5000));
+    EXPECT_EQ(2u, ReadDword(kFavouritesKey, L"count"));
+    EXPECT_EQ(L"\\My Documents", ReadText(kFavouritesKey, L"folder01"));
 }

@@ -45,6 +45,12 @@ install >/dev/null
 check "shortcut with arguments" [ "$(cat "$dev/drive/Windows/Start Menu/Programs/Clock.lnk")" = '42#"\Program Files\ZARQ\Ketra\Clock.exe" -w 2' ]
 check "shortcut with a quoted command" [ "$(cat "$dev/drive/Windows/StartUp/Run.lnk")" = '22#"\Windows\run.exe" now' ]
 
+# A pack's title line is for its setup cabinet only.
+manifest 'pack | Clocks | The clocks.'
+: >"$scratch/r.reg"; out="$( (install) )"
+check "a pack line accepted" [ -z "$out" ]
+check "a pack line installs nothing" [ ! -s "$scratch/r.reg" ]
+
 # Seeds: copied once; the user's change and deletion survive later installs.
 manifest "seed | $scratch/canned.txt | \\My Documents\\canned.txt" "seed | $scratch/canned.txt | \\My Documents\\two.txt"
 install >/dev/null
@@ -67,8 +73,10 @@ out="$( (install) )"; check "selfreg of a library not installed refused" grep -q
 # Manifest order: device, system, packs by name, then test fixtures.
 SRC="$scratch/src"; mkdir -p "$SRC/tools/manifest"
 for f in device system tests time calc calc.tests; do : >"$SRC/tools/manifest/$f.txt"; done
-order() { manifests "$1" | xargs -n1 basename | tr '\n' ' '; }
+order() { manifests "$1" "$build" | xargs -n1 basename | tr '\n' ' '; }
 check "user device manifests" [ "$(order user)" = 'device.txt system.txt calc.txt time.txt ' ]
 check "test device manifests" [ "$(order test)" = 'device.txt system.txt calc.txt time.txt tests.txt calc.tests.txt ' ]
+mkdir -p "$build/device" && touch "$build/device/user.bare"
+check "a bare device gets no pack" [ "$(order user)" = 'device.txt system.txt ' ]
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }

@@ -3,6 +3,7 @@
 
 A device that is booted again keeps what its user changed (applets unticked,
 options, skins): installing over it only adds the values that are missing.
+The packs' installation records (HKLM Software\Apps) are written whole.
 
     keep_existing.py INSTALL_REG SYSTEM_REG USER_REG
 
@@ -55,6 +56,10 @@ def main(install, system, user):
     for block in blocks:
         lines = [line for line in ("[" + block).split("\r\n") if line]
         root, _, key = lines[0][1:-1].partition("\\")
+        if key.lower().startswith("software\\apps\\"):
+            # Installation records follow what this boot installed.
+            kept.append("\r\n".join(lines))
+            continue
         missing = [line for line in lines[1:]
                    if (key.lower(), value_name(line)) not in present[HIVES.get(root, 0)]]
         if missing:

@@ -32,6 +32,7 @@ struct InstallPlan {
         std::wstring path;         // device path, "\Windows\Dovrel.dll"
         std::string data;
         bool keepExisting = false; // a copy the device has stays (samples)
+        bool selfRegister = false; // its DllRegisterServer is called once it is in place
     };
     struct Value {
         std::wstring root;         // "HKLM", "HKCU", "HKCR", "HKU"

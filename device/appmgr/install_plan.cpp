@@ -269,6 +269,7 @@ bool PlanInstallation(const SetupCabinet& cabinet, const std::wstring& programFi
         InstallPlan::File file;
         file.path = folders[record.folder] + L"\\" + record.name;
         file.keepExisting = (record.flags & kSetupFileNoOverwrite) != 0;
+        file.selfRegister = (record.flags & kSetupFileSelfRegister) != 0;
         if (file.path.size() >= MAX_PATH || !cabinet.archive.Extract(*member->second, &file.data))
             return Refuse(why, L"a file of the cabinet cannot be read");
         for (const InstallPlan::File& other : plan->files)

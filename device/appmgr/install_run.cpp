@@ -163,6 +163,19 @@ bool WriteValue(const InstallPlan::Value& value, Journal* journal, bool* written
     return true;
 }
 
+// A component library registers its classes itself, as regsvr32 has it do.
+bool RegisterComponent(const std::wstring& path)
+{
+    HMODULE library = LoadLibraryW(path.c_str());
+    if (!library)
+        return false;
+    typedef HRESULT(STDAPICALLTYPE * RegisterServer)();
+    auto registerServer = reinterpret_cast<RegisterServer>(GetProcAddress(library, "DllRegisterServer"));
+    const bool registered = registerServer && SUCCEEDED(registerServer());
+    FreeLibrary(library);
+    return registered;
+}
+
 bool Fail(Journal* journal, std::wstring* why, const std::wstring& reason)
 {
     journal->Undo();
@@ -231,6 +244,10 @@ bool CarryOutInstallation(const InstallPlan& plan, std::wstring* why)
             return Fail(&journal, why, L"the shortcut " + shortcut.path + L" cannot be made");
         record.files.push_back(shortcut.path);
     }
+
+    for (const InstallPlan::File& file : plan.files)
+        if (file.selfRegister && !RegisterComponent(file.path))
+            return Fail(&journal, why, L"the component " + file.path + L" does not register itself");
 
     record.folders = journal.createdFolders;
     if (!WriteAppRecord(record))

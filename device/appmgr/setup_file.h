@@ -66,6 +66,7 @@ constexpr DWORD kSetupValueDword = 0x00010001;
 constexpr DWORD kSetupValueNoClobber = 0x00000002;
 // File flags.
 constexpr DWORD kSetupFileNoOverwrite = 0x00000010;
+constexpr DWORD kSetupFileSelfRegister = 0x00000001;  // a component library registering itself
 
 // The largest setup file the installer reads.
 constexpr DWORD kMaxSetupFileBytes = 1024u * 1024;

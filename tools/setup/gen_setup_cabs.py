@@ -48,6 +48,7 @@ MACROS = [
 ]
 FILE_NO_OVERWRITE = 0x00000010   # keep a copy the device already has (samples)
 FILE_IGNORE_DATE = 0x40000000    # replace whatever date the device's copy has
+FILE_SELF_REGISTER = 0x00000001  # a component library: the installer calls its DllRegisterServer
 REG_TYPE_SZ, REG_TYPE_BINARY, REG_TYPE_DWORD = 0x00000000, 0x00000001, 0x00010001
 APPLET_KEY = "HKLM\\SOFTWARE\\ZARQ\\APPLETS\\"
 
@@ -97,6 +98,14 @@ class Pack:
         self.folder(folder)
         self.files = [f for f in self.files if (f[0].lower(), f[1].lower()) != (folder.lower(), name.lower())]
         self.files.append((folder, name, source, flags))
+
+    def self_register(self, device_path):
+        folder, name = split_device_path(device_path)
+        for i, (f, n, source, flags) in enumerate(self.files):
+            if f.lower() == folder.lower() and n.lower() == name.lower():
+                self.files[i] = (f, n, source, flags | FILE_SELF_REGISTER)
+                return
+        raise ManifestError("%s: %s is not installed (a file line comes first)" % (self.manifest, device_path))
 
     def add_tree(self, source, device_folder, flags=FILE_IGNORE_DATE):
         self.folder(device_folder)
@@ -181,6 +190,8 @@ def read_pack(build, manifest):
                                           ("Notify", "dword", settings["notify"])):
                     pack.add_value(key, name, kind_, data)
                 pack.applets.append(c)
+            elif kind == "selfreg":
+                pack.self_register(a)
             elif kind == "shortcut":
                 pack.links.append((a, b, c))
             elif kind == "seed":

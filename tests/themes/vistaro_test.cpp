@@ -126,11 +126,15 @@ protected:
         ASSERT_NE(nullptr, WaitForPopupMenu(5000)) << "no theme menu";
     }
     // Chooses the item `downs` steps down the open menu.
+    // The keys go to the menu itself: a tap on the bar does not make it the
+    // foreground window, so the keyboard may belong to another program.
     void ChooseItem(int downs)
     {
+        HWND menu = WaitForPopupMenu(5000);
+        ASSERT_NE(nullptr, menu) << "no menu to choose from";
         for (int i = 0; i < downs; ++i)
-            PressKey(VK_DOWN);
-        PressKey(VK_RETURN);
+            PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
         PumpMessages(300);
     }
 

@@ -7,8 +7,11 @@
                                                       (colours.txt) into DIR, for the tests,
                                                       with two small themes in the library's
                                                       own layout (Tiny.tsk, TinyAnimated.tsk),
-                                                      and folders of 0, 1, 6 and 20 themes
-                                                      (folders/none, one, six, twenty)
+                                                      folders of 0, 1, 6 and 20 themes
+                                                      (folders/none, one, six, twenty),
+                                                      the animated samples' movies (<Name>.swf),
+                                                      movies the player must refuse or survive
+                                                      (bad_*.swf, odd_*.swf) and pages (*.htm)
 
 A theme file (".tsk") is a plain cabinet holding the device setup file
 "ZARQQV~1.000" (a template with the theme's eleven colours patched in) and
@@ -25,9 +28,11 @@ Writes (the output is committed; run this again only to change the art):
                         ROM (copies of the seed image's RAM pictures)
     device/image/rom/Windows/Glacier.tsk, Graphite.tsk
                         the two built-in themes in ROM
-    themes/samples/My Documents/{Ocean,Sunset,Meadow,Amber,Night,Aurora}.tsk
-                        sample themes for the user's documents ("Aurora" is
-                        animated; its page names a height and a bgcolor)
+    themes/samples/My Documents/{Ocean,Sunset,Meadow,Amber,Night,Aurora,Firefly,Lagoon}.tsk
+                        sample themes for the user's documents ("Aurora",
+                        "Firefly" and "Lagoon" are animated: a page naming a
+                        height and a bgcolor, and a movie written by
+                        tools/swf_writer.py)
     themes/samples/Storage Card/Harvest.tsk
                         a sample on the storage card's documents folder
     themes/rotator/rotator.ico, schedule1.ico ... schedule4.ico
@@ -65,6 +70,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+import swf_writer
 
 from PIL import Image, ImageDraw, ImageFilter
 
@@ -292,31 +299,28 @@ def animation_page(background, height):
     colour = "#%02x%02x%02x" % background
     return ("<html><body bgcolor='%s' topmargin='0' leftmargin='0'>"
             "<object classid='clsid:D27CDB6E-AE6D-11cf-96B8-444553540000' id='pocketpc' width='240' height='%d'>"
-            "<param name='bgcolor' value='%s'/><param name='movie' value='\\Windows\\at2k.swf'/>"
+            "<param name='bgcolor' value='%s'/><param name='movie' value='\\windows\\at2k.swf'/>"
             "<param name='quality' value='high'/></object></body></html>\r\n" % (colour, height, colour)).encode("ascii")
 
 
-def animation_movie(background, frames):
-    """A small uncompressed movie: a 240 x 160 stage, its background colour
-    and the given number of empty frames."""
-    # The stage rectangle: 5 bits of field width, then xmin, xmax, ymin and
-    # ymax in twips with that width, padded to whole bytes.
-    nbits = 15
-    value = nbits
-    for field in (0, 240 * 20, 0, 160 * 20):
-        value = (value << nbits) | field
-    total = 5 + 4 * nbits
-    pad = (8 - total % 8) % 8
-    rect = (value << pad).to_bytes((total + pad) // 8, "big")
-
-    def tag(code, body):
-        return struct.pack("<H", (code << 6) | len(body)) + body
-    body = rect + struct.pack("<HH", 12 << 8, frames)
-    body += tag(9, bytes(background))  # background colour
-    for _ in range(frames):
-        body += tag(1, b"")            # show frame
-    body += tag(0, b"")                # end
-    return b"FWS" + bytes([6]) + struct.pack("<I", 8 + len(body)) + body
+def animation_movie(background, height, mark, mover, frames=24):
+    """The theme's movie: a 240 x height stage over the page's colour, a
+    static square mark at the top left and a disc crossing the stage, at 12
+    frames a second."""
+    movie = swf_writer.Movie(240, height, rate=12, background=background)
+    movie.shape(1, mark, swf_writer.rectangle(4, 4, 16, 16))
+    radius = height // 4
+    movie.shape(2, mover, swf_writer.disc(0, 0, radius))
+    movie.place(1, 1)
+    start, end = 30, 210
+    for frame in range(frames):
+        x = start + (end - start) * frame / (frames - 1)
+        if frame == 0:
+            movie.place(2, 2, x, height / 2)
+        else:
+            movie.move(2, x, height / 2)
+        movie.show_frame()
+    return movie.bytes()
 
 
 def animation_control(name):
@@ -333,9 +337,9 @@ def pack(theme, output):
     with tempfile.TemporaryDirectory() as work:
         members = [("ZARQQV~1.000", setup_file(theme.colours, theme.animated is not None))]
         if theme.animated is not None:
-            background, height = theme.animated
+            background, height, mark, mover = theme.animated
             members += [("0000at2k.005", animation_page(background, height)),
-                        ("0000at2k.004", animation_movie(background, 12)),
+                        ("0000at2k.004", animation_movie(background, height, mark, mover)),
                         ("0000at2k.003", animation_control(theme.name))]
         start_path = os.path.join(work, "0stwater.002")
         today_path = os.path.join(work, "tdywater.001")
@@ -399,7 +403,19 @@ SAMPLES = [
                   (0xE0, 0xFF, 0xF0), (0x10, 0x30, 0x38), (0x20, 0x70, 0x60)),
           lambda: bands(TODAY_SIZE, (0x06, 0x10, 0x24), (0x10, 0x28, 0x40), (0x40, 0xF0, 0xA0)),
           lambda: bands(START_SIZE, (0x0C, 0x18, 0x30), (0x18, 0x38, 0x50), (0x60, 0xF8, 0xB8)),
-          animated=((0x10, 0x20, 0x40), 160)),
+          animated=((0x10, 0x20, 0x40), 60, (0xF0, 0xF0, 0x60), (0x40, 0xF0, 0xA0))),
+    Theme("Firefly",
+          colours((0xFF, 0xF0, 0xC0), (0x90, 0x70, 0x30), (0x60, 0x40, 0x10), (0x20, 0x10, 0x08),
+                  (0xFF, 0xE8, 0xB0), (0x30, 0x20, 0x10), (0x80, 0x50, 0x20)),
+          lambda: stars(TODAY_SIZE, (0x18, 0x10, 0x08), (0x40, 0x28, 0x10), 5),
+          lambda: stars(START_SIZE, (0x20, 0x18, 0x0C), (0x50, 0x38, 0x18), 9),
+          animated=((0x30, 0x18, 0x08), 40, (0xFF, 0xFF, 0xFF), (0xFF, 0xC0, 0x20))),
+    Theme("Lagoon",
+          colours((0xE0, 0xFF, 0xFF), (0x30, 0x90, 0xA0), (0x10, 0x60, 0x70), (0x04, 0x28, 0x30),
+                  (0xE0, 0xFF, 0xFF), (0x08, 0x38, 0x40), (0x10, 0x70, 0x80)),
+          lambda: waves(TODAY_SIZE, (0x30, 0x90, 0xA0), (0x04, 0x30, 0x40), (0xA0, 0xF0, 0xF0)),
+          lambda: waves(START_SIZE, (0x40, 0xA0, 0xB0), (0x08, 0x40, 0x50), (0xB0, 0xF8, 0xF8)),
+          animated=((0x08, 0x40, 0x48), 80, (0xFF, 0x60, 0x60), (0xF0, 0xF0, 0xF0))),
 ]
 
 CARD_SAMPLE = Theme("Harvest",
@@ -449,10 +465,10 @@ def tiny_themes(out):
 
 def theme_folders(out):
     """Folders of 0, 1, 6 and 20 themes for the theme browser's tests and
-    benchmark, copied from the packed samples: "six" holds the six samples
-    of the documents folder (Aurora animated), "twenty" the seven samples
-    over and over as Theme01.tsk ... Theme20.tsk."""
-    samples = [theme.name + ".tsk" for theme in SAMPLES + [CARD_SAMPLE]]
+    benchmark, copied from the packed samples: "six" holds the first six
+    samples of the documents folder (Aurora animated), "twenty" those and
+    the card's sample over and over as Theme01.tsk ... Theme20.tsk."""
+    samples = [theme.name + ".tsk" for theme in SAMPLES[:6] + [CARD_SAMPLE]]
     contents = {
         "none": [],
         "one": [("Ocean.tsk", "Ocean.tsk")],
@@ -725,6 +741,46 @@ def designer_art(folder):
     browser_button().save(os.path.join(folder, "browser_button.bmp"))
 
 
+def movie_fixtures(out):
+    """The animated samples' movies and pages, and movies for the player's
+    failure paths and its fuzzing corpus."""
+    for theme in SAMPLES:
+        if theme.animated is None:
+            continue
+        background, height, mark, mover = theme.animated
+        with open(os.path.join(out, theme.name + ".swf"), "wb") as f:
+            f.write(animation_movie(background, height, mark, mover))
+    good = animation_movie((0x10, 0x20, 0x40), 60, (0xF0, 0xF0, 0x60), (0x40, 0xF0, 0xA0), frames=4)
+    odd = swf_writer.Movie(120, 40, rate=60, background=(0x00, 0x80, 0x00))
+    odd.unknown(43, b"label\0")                    # a frame label, skipped
+    odd.shape(1, (0xFF, 0x00, 0x00), swf_writer.rectangle(0, 0, 120, 40))
+    odd.place(1, 1)
+    odd.show_frame()
+    odd.remove(1)
+    odd.show_frame()
+    bad = {
+        "bad_compressed.swf": b"CWS" + good[3:],
+        "bad_not_a_movie.swf": b"<html>not a movie</html>",
+        "bad_truncated.swf": good[:len(good) // 2],
+        "bad_tag_length.swf": (swf_writer.Movie(240, 60).bytes()[:-2] +
+                               struct.pack("<HI", (2 << 6) | 0x3F, 0x7FFFFFFF) + bytes(16)),
+        "bad_empty.swf": b"",
+        "bad_no_frames.swf": swf_writer.Movie(240, 60, background=(0x10, 0x20, 0x40)).bytes(),
+        "odd_rate_and_tags.swf": odd.bytes(),
+    }
+    for name, data in bad.items():
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(data)
+    pages = {
+        "two_heights.htm": animation_page((0x10, 0x20, 0x40), 52) +
+        b"<object width='240' height='60'></object>\r\n",
+        "height_at_end.htm": b"<object width='240' height=",
+    }
+    for name, data in pages.items():
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(data)
+
+
 def save_icon(make, path):
     large, small = make(32), make(16)
     large.save(path, sizes=[(32, 32), (16, 16)], append_images=[small], bitmap_format="bmp")
@@ -741,6 +797,7 @@ def main():
         write_colours(SAMPLES + [CARD_SAMPLE] + BUILT_IN, os.path.join(out, "colours.txt"))
         tiny_themes(out)
         theme_folders(out)
+        movie_fixtures(out)
         return
     if len(sys.argv) != 1:
         sys.exit(__doc__)

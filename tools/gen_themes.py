@@ -33,6 +33,11 @@ Writes (the output is committed; run this again only to change the art):
                         "Firefly" and "Lagoon" are animated: a page naming a
                         height and a bgcolor, and a movie written by
                         tools/swf_writer.py)
+    device/image/rom/Program Files/Windows Media Player/default.skn, Classic/
+                        the media player's current-skin file and its built-in
+                        skin "Classic" (Classic.skn, Classic.bmp) in ROM
+    themes/samples/Windows Media Player/{Marine,Ember,Slate}/
+                        skins for the player (BMP, GIF and JPEG pictures)
     themes/samples/Storage Card/Harvest.tsk
                         a sample on the storage card's documents folder
     themes/rotator/rotator.ico, schedule1.ico ... schedule4.ico
@@ -73,7 +78,7 @@ import time
 
 import swf_writer
 
-from PIL import Image, ImageDraw, ImageFilter
+from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 
@@ -781,6 +786,58 @@ def movie_fixtures(out):
             f.write(data)
 
 
+# --- Media player skins -------------------------------------------------------------
+
+PLAYER_SIZE = (240, 268)
+PLAYER_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+
+# name, picture format, top and bottom colours, the controls' colour.
+PLAYER_SKINS = [
+    ("Classic", "BMP", (0x40, 0x40, 0x48), (0x10, 0x10, 0x14), (0xC0, 0xC0, 0xC8)),
+    ("Marine", "BMP", (0x10, 0x50, 0x90), (0x02, 0x18, 0x38), (0x80, 0xE0, 0xFF)),
+    ("Ember", "GIF", (0xA0, 0x30, 0x10), (0x30, 0x08, 0x00), (0xFF, 0xC0, 0x40)),
+    ("Slate", "JPEG", (0x60, 0x68, 0x70), (0x28, 0x2C, 0x30), (0xF0, 0xF0, 0xF0)),
+]
+PLAYER_EXTENSIONS = {"BMP": "bmp", "GIF": "gif", "JPEG": "jpg"}
+
+
+def player_skin_picture(name, top, bottom, controls):
+    """A player face: the colour gradient, a screen, a seek bar, round
+    buttons and the skin's name."""
+    image = gradient(PLAYER_SIZE, top, bottom)
+    d = ImageDraw.Draw(image)
+    d.rectangle((12, 12, 227, 140), fill=(0, 0, 0), outline=controls, width=2)
+    d.rectangle((12, 160, 227, 166), fill=lerp(bottom, controls, 0.3))
+    d.rectangle((12, 160, 90, 166), fill=controls)
+    for i, x in enumerate((40, 90, 140, 190)):
+        d.ellipse((x - 16, 182, x + 16, 214), fill=lerp(top, controls, 0.4), outline=controls, width=2)
+    font = ImageFont.truetype(PLAYER_FONT, 18)
+    d.text((120, 240), name, fill=controls, font=font, anchor="mm")
+    return image
+
+
+def player_skin(name, fmt, top, bottom, controls, folder):
+    """<folder>/<name>.skn (8-bit, CR LF lines, a comment before the
+    picture's line) and its picture beside it."""
+    os.makedirs(folder, exist_ok=True)
+    picture = "%s.%s" % (name, PLAYER_EXTENSIONS[fmt])
+    image = player_skin_picture(name, top, bottom, controls)
+    if fmt == "GIF":
+        save_gif(image, os.path.join(folder, picture))
+    elif fmt == "JPEG":
+        image.save(os.path.join(folder, picture), format="JPEG", quality=90)
+    else:
+        image.save(os.path.join(folder, picture), format="BMP")
+    text = "; %s skin for Windows Media\r\nName %s\r\nBackground %s\r\n" % (name, name, picture)
+    with open(os.path.join(folder, name + ".skn"), "wb") as f:
+        f.write(text.encode("ascii"))
+
+
+def current_skin_file(skin_path):
+    """The player's current-skin file: "<length>#<skin file path>", 8-bit."""
+    return ("%d#%s" % (len(skin_path), skin_path)).encode("ascii")
+
+
 def save_icon(make, path):
     large, small = make(32), make(16)
     large.save(path, sizes=[(32, 32), (16, 16)], append_images=[small], bitmap_format="bmp")
@@ -814,6 +871,15 @@ def main():
     for theme in SAMPLES:
         pack(theme, os.path.join(samples, "My Documents", theme.name + ".tsk"))
     pack(CARD_SAMPLE, os.path.join(samples, "Storage Card", CARD_SAMPLE.name + ".tsk"))
+
+    # The player's skins: Classic and the current-skin file in ROM, the
+    # others seeded into the player's folder.
+    rom_player = os.path.join(ROOT, "device", "image", "rom", "Program Files", "Windows Media Player")
+    for name, fmt, top, bottom, controls in PLAYER_SKINS:
+        base = rom_player if name == "Classic" else os.path.join(samples, "Windows Media Player")
+        player_skin(name, fmt, top, bottom, controls, os.path.join(base, name))
+    with open(os.path.join(rom_player, "default.skn"), "wb") as f:
+        f.write(current_skin_file("\\Program Files\\Windows Media Player\\Classic\\Classic.skn"))
 
     rotator = os.path.join(ROOT, "themes", "rotator")
     os.makedirs(rotator, exist_ok=True)

@@ -97,3 +97,17 @@ CTskInfo MakeRecord(const testkit::ScratchFolder& folder, size_t todayBytes, siz
     info.m_bAnimated = animated ? 1 : 0;
     return info;
 }
+
+ThemeState::ThemeState()
+    : m_today(testkit::ReadBytes(L"\\Windows\\tdywater.gif")), m_start(testkit::ReadBytes(L"\\Windows\\stwater.gif"))
+{
+}
+
+ThemeState::~ThemeState()
+{
+    testkit::WriteBytes(L"\\Windows\\tdywater.gif", m_today);
+    testkit::WriteBytes(L"\\Windows\\stwater.gif", m_start);
+    m_colours.Restore();
+    m_todaySettings.Restore();
+    testkit::BroadcastSettingChange(0xF2);
+}

@@ -34,3 +34,20 @@ struct TempSlots {
 // sizes in the folder, with colour i = base + i.
 CTskInfo MakeRecord(const testkit::ScratchFolder& folder, size_t todayBytes, size_t startBytes, bool animated,
                     COLORREF base = 0x00102030);
+
+// What applying a theme changes, kept and put back when the object goes:
+// the two pictures, the colour values and the Today settings (the theme in
+// force); the screen is told afterwards.
+class ThemeState {
+public:
+    ThemeState();
+    ~ThemeState();
+    ThemeState(const ThemeState&) = delete;
+    ThemeState& operator=(const ThemeState&) = delete;
+    bool Saved() const { return m_colours.Saved() && m_todaySettings.Saved() && !m_today.empty(); }
+
+private:
+    std::string m_today, m_start;
+    testkit::RegistrySandbox m_colours{{L"SOFTWARE\\Microsoft\\Color"}};
+    testkit::RegistrySandbox m_todaySettings{{L"Software\\Microsoft\\Today"}, HKEY_CURRENT_USER};
+};

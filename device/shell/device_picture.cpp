@@ -24,7 +24,10 @@ HBITMAP DecodeDevicePicture(const wchar_t* path, SIZE* size)
     wchar_t readable[MAX_PATH];
     if (!path || !*path || !DevReadablePath(path, readable, MAX_PATH))
         return nullptr;
-    HANDLE file = CreateFileW(readable, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    // Shared for writing too: a theme being applied replaces the picture
+    // while the screen may be reading it, and must not fail for that.
+    HANDLE file = CreateFileW(readable, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
     HBITMAP bitmap = nullptr;

@@ -39,7 +39,9 @@ std::wstring DevicePath(const wchar_t* address)
 // larger file is seen as such).
 bool ReadMovieFile(const std::wstring& path, std::vector<uint8_t>* bytes, std::string* reason)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    // Shared for writing: applying a theme replaces the movie in place.
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         *reason = "cannot open the file";
         return false;

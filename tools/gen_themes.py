@@ -46,6 +46,10 @@ Writes (the output is committed; run this again only to change the art):
     themes/turnsel/schedules.bmp
                         the editor's schedule buttons: 64 x 16, four 16 x 16
                         pictures on light grey 0xC0C0C0 (transparent)
+    themes/motrelle/browse.ico, folders.ico, themes.ico, commands.ico
+                        the animated-theme viewer's hot-area icons (101
+                        browse, 102 folders, 103 the folder's themes, 104
+                        the theme's commands)
     themes/rotapan/rotapan.ico
                         the control-panel entry's icon (102)
     themes/tessary/page_up.ico, page_down.ico
@@ -838,6 +842,35 @@ def current_skin_file(skin_path):
     return ("%d#%s" % (len(skin_path), skin_path)).encode("ascii")
 
 
+def film_icon(size):
+    """The viewer's list of the folder's animated themes: a strip of film."""
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    dark, light = (0x20, 0x20, 0x30, 255), (0xF0, 0xF0, 0xF0, 255)
+    d.rectangle([size * 0.12, 0, size * 0.88, size - 1], fill=dark)
+    hole = max(1, size // 8)
+    for y in range(1, size - hole, hole * 2):
+        d.rectangle([size * 0.16, y, size * 0.16 + hole - 1, y + hole - 1], fill=light)
+        d.rectangle([size * 0.84 - hole + 1, y, size * 0.84, y + hole - 1], fill=light)
+    d.rectangle([size * 0.34, size * 0.2, size * 0.66, size * 0.45], fill=(0x60, 0xC0, 0xF0, 255))
+    d.rectangle([size * 0.34, size * 0.55, size * 0.66, size * 0.8], fill=(0xF0, 0xB0, 0x40, 255))
+    return image
+
+
+def commands_icon(size):
+    """The viewer's theme commands: a page with lines and a red dot."""
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    d.rectangle([size * 0.15, size * 0.05, size * 0.8, size * 0.95], fill=(0xFF, 0xFF, 0xFF, 255),
+                outline=(0x20, 0x30, 0x60, 255))
+    for row in range(3):
+        y = size * (0.25 + row * 0.2)
+        d.line([(size * 0.27, y), (size * 0.68, y)], fill=(0x20, 0x30, 0x60, 255), width=max(1, size // 16))
+    r = size * 0.18
+    d.ellipse([size * 0.8 - r, size * 0.8 - r, size * 0.8 + r, size * 0.8 + r], fill=(0xD0, 0x20, 0x20, 255))
+    return image
+
+
 def save_icon(make, path):
     large, small = make(32), make(16)
     large.save(path, sizes=[(32, 32), (16, 16)], append_images=[small], bitmap_format="bmp")
@@ -902,6 +935,11 @@ def main():
     save_icon(folders_icon, os.path.join(vistaro, "folders.ico"))
     save_icon(animated_badge, os.path.join(vistaro, "animated.ico"))
     designer_art(os.path.join(ROOT, "themes", "pallido"))
+    motrelle = os.path.join(ROOT, "themes", "motrelle")
+    save_icon(browse_icon, os.path.join(motrelle, "browse.ico"))
+    save_icon(folders_icon, os.path.join(motrelle, "folders.ico"))
+    save_icon(film_icon, os.path.join(motrelle, "themes.ico"))
+    save_icon(commands_icon, os.path.join(motrelle, "commands.ico"))
 
 
 if __name__ == "__main__":

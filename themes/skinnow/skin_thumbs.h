@@ -7,14 +7,7 @@
 
 #include <tskthumb.h>
 
-#define PLAYER_FOLDER L"\\Program Files\\Windows Media Player"
-#define PLAYER_CURRENT_SKIN_FILE L"\\Program Files\\Windows Media Player\\default.skn"
-
-// The background picture a ".skn" names ("Background <name>"; blanks, tabs,
-// CR and LF separate words); false when it names none.
-bool ReadSkinBackground(LPCWSTR sknPath, wchar_t* background, size_t cch);
-// The skin file "default.skn" names (after its first "#", trimmed).
-bool ReadCurrentSkin(wchar_t* path, size_t cch);
+#include "skin_file.h"
 
 // A skin's thumbnail: the skin file as its path, its picture as preview.
 class CSkinThumb : public CThumb {

@@ -2,6 +2,8 @@
 
 #include <rom_files.h>
 
+#include <string.h>
+
 #include <vector>
 
 namespace {
@@ -63,6 +65,7 @@ bool RememberedSkin(std::wstring* path)
     std::string text;
     if (!ReadDeviceText(PLAYER_CURRENT_SKIN_FILE, MAX_PATH * 2, &text))
         return false;
+    text.resize(strlen(text.c_str()));  // the text ends at a NUL byte
     size_t hash = text.find('#');
     if (hash == std::string::npos)
         return false;

@@ -1,5 +1,7 @@
 #include "skin_file.h"
 
+#include <string.h>
+
 #include <string>
 #include <vector>
 
@@ -24,9 +26,11 @@ bool ReadSmallFile(LPCWSTR path, DWORD max, std::string* text)
     return ok;
 }
 
+// Blanks, tabs and line ends separate words (a NUL byte too: the text is
+// read as C strings are).
 bool IsBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0';
 }
 
 } // namespace
@@ -66,6 +70,7 @@ bool ReadCurrentSkinFrom(LPCWSTR file, wchar_t* path, size_t cch)
     std::string text;
     if (!ReadSmallFile(file, MAX_PATH * 2, &text))
         return false;
+    text.resize(strlen(text.c_str()));  // the text ends at a NUL byte
     size_t hash = text.find('#');
     if (hash == std::string::npos)
         return false;

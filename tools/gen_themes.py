@@ -7,8 +7,11 @@
                                                       (colours.txt) into DIR, for the tests,
                                                       with two small themes in the library's
                                                       own layout (Tiny.tsk, TinyAnimated.tsk),
-                                                      and folders of 0, 1, 6 and 20 themes
-                                                      (folders/none, one, six, twenty)
+                                                      folders of 0, 1, 6 and 20 themes
+                                                      (folders/none, one, six, twenty),
+                                                      the animated samples' movies (<Name>.swf),
+                                                      movies the player must refuse or survive
+                                                      (bad_*.swf, odd_*.swf) and pages (*.htm)
 
 A theme file (".tsk") is a plain cabinet holding the device setup file
 "ZARQQV~1.000" (a template with the theme's eleven colours patched in) and
@@ -25,9 +28,16 @@ Writes (the output is committed; run this again only to change the art):
                         ROM (copies of the seed image's RAM pictures)
     device/image/rom/Windows/Glacier.tsk, Graphite.tsk
                         the two built-in themes in ROM
-    themes/samples/My Documents/{Ocean,Sunset,Meadow,Amber,Night,Aurora}.tsk
-                        sample themes for the user's documents ("Aurora" is
-                        animated; its page names a height and a bgcolor)
+    themes/samples/My Documents/{Ocean,Sunset,Meadow,Amber,Night,Aurora,Firefly,Lagoon}.tsk
+                        sample themes for the user's documents ("Aurora",
+                        "Firefly" and "Lagoon" are animated: a page naming a
+                        height and a bgcolor, and a movie written by
+                        tools/swf_writer.py)
+    device/image/rom/Program Files/Windows Media Player/default.skn, Classic/
+                        the media player's current-skin file and its built-in
+                        skin "Classic" (Classic.skn, Classic.bmp) in ROM
+    themes/samples/Windows Media Player/{Marine,Ember,Slate}/
+                        skins for the player (BMP, GIF and JPEG pictures)
     themes/samples/Storage Card/Harvest.tsk
                         a sample on the storage card's documents folder
     themes/rotator/rotator.ico, schedule1.ico ... schedule4.ico
@@ -36,6 +46,10 @@ Writes (the output is committed; run this again only to change the art):
     themes/turnsel/schedules.bmp
                         the editor's schedule buttons: 64 x 16, four 16 x 16
                         pictures on light grey 0xC0C0C0 (transparent)
+    themes/motrelle/browse.ico, folders.ico, themes.ico, commands.ico
+                        the animated-theme viewer's hot-area icons (101
+                        browse, 102 folders, 103 the folder's themes, 104
+                        the theme's commands)
     themes/rotapan/rotapan.ico
                         the control-panel entry's icon (102)
     themes/tessary/page_up.ico, page_down.ico
@@ -66,7 +80,9 @@ import sys
 import tempfile
 import time
 
-from PIL import Image, ImageDraw, ImageFilter
+import swf_writer
+
+from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 
@@ -292,31 +308,28 @@ def animation_page(background, height):
     colour = "#%02x%02x%02x" % background
     return ("<html><body bgcolor='%s' topmargin='0' leftmargin='0'>"
             "<object classid='clsid:D27CDB6E-AE6D-11cf-96B8-444553540000' id='pocketpc' width='240' height='%d'>"
-            "<param name='bgcolor' value='%s'/><param name='movie' value='\\Windows\\at2k.swf'/>"
+            "<param name='bgcolor' value='%s'/><param name='movie' value='\\windows\\at2k.swf'/>"
             "<param name='quality' value='high'/></object></body></html>\r\n" % (colour, height, colour)).encode("ascii")
 
 
-def animation_movie(background, frames):
-    """A small uncompressed movie: a 240 x 160 stage, its background colour
-    and the given number of empty frames."""
-    # The stage rectangle: 5 bits of field width, then xmin, xmax, ymin and
-    # ymax in twips with that width, padded to whole bytes.
-    nbits = 15
-    value = nbits
-    for field in (0, 240 * 20, 0, 160 * 20):
-        value = (value << nbits) | field
-    total = 5 + 4 * nbits
-    pad = (8 - total % 8) % 8
-    rect = (value << pad).to_bytes((total + pad) // 8, "big")
-
-    def tag(code, body):
-        return struct.pack("<H", (code << 6) | len(body)) + body
-    body = rect + struct.pack("<HH", 12 << 8, frames)
-    body += tag(9, bytes(background))  # background colour
-    for _ in range(frames):
-        body += tag(1, b"")            # show frame
-    body += tag(0, b"")                # end
-    return b"FWS" + bytes([6]) + struct.pack("<I", 8 + len(body)) + body
+def animation_movie(background, height, mark, mover, frames=24):
+    """The theme's movie: a 240 x height stage over the page's colour, a
+    static square mark at the top left and a disc crossing the stage, at 12
+    frames a second."""
+    movie = swf_writer.Movie(240, height, rate=12, background=background)
+    movie.shape(1, mark, swf_writer.rectangle(4, 4, 16, 16))
+    radius = height // 4
+    movie.shape(2, mover, swf_writer.disc(0, 0, radius))
+    movie.place(1, 1)
+    start, end = 30, 210
+    for frame in range(frames):
+        x = start + (end - start) * frame / (frames - 1)
+        if frame == 0:
+            movie.place(2, 2, x, height / 2)
+        else:
+            movie.move(2, x, height / 2)
+        movie.show_frame()
+    return movie.bytes()
 
 
 def animation_control(name):
@@ -333,9 +346,9 @@ def pack(theme, output):
     with tempfile.TemporaryDirectory() as work:
         members = [("ZARQQV~1.000", setup_file(theme.colours, theme.animated is not None))]
         if theme.animated is not None:
-            background, height = theme.animated
+            background, height, mark, mover = theme.animated
             members += [("0000at2k.005", animation_page(background, height)),
-                        ("0000at2k.004", animation_movie(background, 12)),
+                        ("0000at2k.004", animation_movie(background, height, mark, mover)),
                         ("0000at2k.003", animation_control(theme.name))]
         start_path = os.path.join(work, "0stwater.002")
         today_path = os.path.join(work, "tdywater.001")
@@ -399,7 +412,19 @@ SAMPLES = [
                   (0xE0, 0xFF, 0xF0), (0x10, 0x30, 0x38), (0x20, 0x70, 0x60)),
           lambda: bands(TODAY_SIZE, (0x06, 0x10, 0x24), (0x10, 0x28, 0x40), (0x40, 0xF0, 0xA0)),
           lambda: bands(START_SIZE, (0x0C, 0x18, 0x30), (0x18, 0x38, 0x50), (0x60, 0xF8, 0xB8)),
-          animated=((0x10, 0x20, 0x40), 160)),
+          animated=((0x10, 0x20, 0x40), 60, (0xF0, 0xF0, 0x60), (0x40, 0xF0, 0xA0))),
+    Theme("Firefly",
+          colours((0xFF, 0xF0, 0xC0), (0x90, 0x70, 0x30), (0x60, 0x40, 0x10), (0x20, 0x10, 0x08),
+                  (0xFF, 0xE8, 0xB0), (0x30, 0x20, 0x10), (0x80, 0x50, 0x20)),
+          lambda: stars(TODAY_SIZE, (0x18, 0x10, 0x08), (0x40, 0x28, 0x10), 5),
+          lambda: stars(START_SIZE, (0x20, 0x18, 0x0C), (0x50, 0x38, 0x18), 9),
+          animated=((0x30, 0x18, 0x08), 40, (0xFF, 0xFF, 0xFF), (0xFF, 0xC0, 0x20))),
+    Theme("Lagoon",
+          colours((0xE0, 0xFF, 0xFF), (0x30, 0x90, 0xA0), (0x10, 0x60, 0x70), (0x04, 0x28, 0x30),
+                  (0xE0, 0xFF, 0xFF), (0x08, 0x38, 0x40), (0x10, 0x70, 0x80)),
+          lambda: waves(TODAY_SIZE, (0x30, 0x90, 0xA0), (0x04, 0x30, 0x40), (0xA0, 0xF0, 0xF0)),
+          lambda: waves(START_SIZE, (0x40, 0xA0, 0xB0), (0x08, 0x40, 0x50), (0xB0, 0xF8, 0xF8)),
+          animated=((0x08, 0x40, 0x48), 80, (0xFF, 0x60, 0x60), (0xF0, 0xF0, 0xF0))),
 ]
 
 CARD_SAMPLE = Theme("Harvest",
@@ -449,10 +474,10 @@ def tiny_themes(out):
 
 def theme_folders(out):
     """Folders of 0, 1, 6 and 20 themes for the theme browser's tests and
-    benchmark, copied from the packed samples: "six" holds the six samples
-    of the documents folder (Aurora animated), "twenty" the seven samples
-    over and over as Theme01.tsk ... Theme20.tsk."""
-    samples = [theme.name + ".tsk" for theme in SAMPLES + [CARD_SAMPLE]]
+    benchmark, copied from the packed samples: "six" holds the first six
+    samples of the documents folder (Aurora animated), "twenty" those and
+    the card's sample over and over as Theme01.tsk ... Theme20.tsk."""
+    samples = [theme.name + ".tsk" for theme in SAMPLES[:6] + [CARD_SAMPLE]]
     contents = {
         "none": [],
         "one": [("Ocean.tsk", "Ocean.tsk")],
@@ -725,6 +750,127 @@ def designer_art(folder):
     browser_button().save(os.path.join(folder, "browser_button.bmp"))
 
 
+def movie_fixtures(out):
+    """The animated samples' movies and pages, and movies for the player's
+    failure paths and its fuzzing corpus."""
+    for theme in SAMPLES:
+        if theme.animated is None:
+            continue
+        background, height, mark, mover = theme.animated
+        with open(os.path.join(out, theme.name + ".swf"), "wb") as f:
+            f.write(animation_movie(background, height, mark, mover))
+    good = animation_movie((0x10, 0x20, 0x40), 60, (0xF0, 0xF0, 0x60), (0x40, 0xF0, 0xA0), frames=4)
+    odd = swf_writer.Movie(120, 40, rate=60, background=(0x00, 0x80, 0x00))
+    odd.unknown(43, b"label\0")                    # a frame label, skipped
+    odd.shape(1, (0xFF, 0x00, 0x00), swf_writer.rectangle(0, 0, 120, 40))
+    odd.place(1, 1)
+    odd.show_frame()
+    odd.remove(1)
+    odd.show_frame()
+    bad = {
+        "bad_compressed.swf": b"CWS" + good[3:],
+        "bad_not_a_movie.swf": b"<html>not a movie</html>",
+        "bad_truncated.swf": good[:len(good) // 2],
+        "bad_tag_length.swf": (swf_writer.Movie(240, 60).bytes()[:-2] +
+                               struct.pack("<HI", (2 << 6) | 0x3F, 0x7FFFFFFF) + bytes(16)),
+        "bad_empty.swf": b"",
+        "bad_no_frames.swf": swf_writer.Movie(240, 60, background=(0x10, 0x20, 0x40)).bytes(),
+        "odd_rate_and_tags.swf": odd.bytes(),
+    }
+    for name, data in bad.items():
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(data)
+    pages = {
+        "two_heights.htm": animation_page((0x10, 0x20, 0x40), 52) +
+        b"<object width='240' height='60'></object>\r\n",
+        "height_at_end.htm": b"<object width='240' height=",
+    }
+    for name, data in pages.items():
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(data)
+
+
+# --- Media player skins -------------------------------------------------------------
+
+PLAYER_SIZE = (240, 268)
+PLAYER_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+
+# name, picture format, top and bottom colours, the controls' colour.
+PLAYER_SKINS = [
+    ("Classic", "BMP", (0x40, 0x40, 0x48), (0x10, 0x10, 0x14), (0xC0, 0xC0, 0xC8)),
+    ("Marine", "BMP", (0x10, 0x50, 0x90), (0x02, 0x18, 0x38), (0x80, 0xE0, 0xFF)),
+    ("Ember", "GIF", (0xA0, 0x30, 0x10), (0x30, 0x08, 0x00), (0xFF, 0xC0, 0x40)),
+    ("Slate", "JPEG", (0x60, 0x68, 0x70), (0x28, 0x2C, 0x30), (0xF0, 0xF0, 0xF0)),
+]
+PLAYER_EXTENSIONS = {"BMP": "bmp", "GIF": "gif", "JPEG": "jpg"}
+
+
+def player_skin_picture(name, top, bottom, controls):
+    """A player face: the colour gradient, a screen, a seek bar, round
+    buttons and the skin's name."""
+    image = gradient(PLAYER_SIZE, top, bottom)
+    d = ImageDraw.Draw(image)
+    d.rectangle((12, 12, 227, 140), fill=(0, 0, 0), outline=controls, width=2)
+    d.rectangle((12, 160, 227, 166), fill=lerp(bottom, controls, 0.3))
+    d.rectangle((12, 160, 90, 166), fill=controls)
+    for i, x in enumerate((40, 90, 140, 190)):
+        d.ellipse((x - 16, 182, x + 16, 214), fill=lerp(top, controls, 0.4), outline=controls, width=2)
+    font = ImageFont.truetype(PLAYER_FONT, 18)
+    d.text((120, 240), name, fill=controls, font=font, anchor="mm")
+    return image
+
+
+def player_skin(name, fmt, top, bottom, controls, folder):
+    """<folder>/<name>.skn (8-bit, CR LF lines, a comment before the
+    picture's line) and its picture beside it."""
+    os.makedirs(folder, exist_ok=True)
+    picture = "%s.%s" % (name, PLAYER_EXTENSIONS[fmt])
+    image = player_skin_picture(name, top, bottom, controls)
+    if fmt == "GIF":
+        save_gif(image, os.path.join(folder, picture))
+    elif fmt == "JPEG":
+        image.save(os.path.join(folder, picture), format="JPEG", quality=90)
+    else:
+        image.save(os.path.join(folder, picture), format="BMP")
+    text = "; %s skin for Windows Media\r\nName %s\r\nBackground %s\r\n" % (name, name, picture)
+    with open(os.path.join(folder, name + ".skn"), "wb") as f:
+        f.write(text.encode("ascii"))
+
+
+def current_skin_file(skin_path):
+    """The player's current-skin file: "<length>#<skin file path>", 8-bit."""
+    return ("%d#%s" % (len(skin_path), skin_path)).encode("ascii")
+
+
+def film_icon(size):
+    """The viewer's list of the folder's animated themes: a strip of film."""
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    dark, light = (0x20, 0x20, 0x30, 255), (0xF0, 0xF0, 0xF0, 255)
+    d.rectangle([size * 0.12, 0, size * 0.88, size - 1], fill=dark)
+    hole = max(1, size // 8)
+    for y in range(1, size - hole, hole * 2):
+        d.rectangle([size * 0.16, y, size * 0.16 + hole - 1, y + hole - 1], fill=light)
+        d.rectangle([size * 0.84 - hole + 1, y, size * 0.84, y + hole - 1], fill=light)
+    d.rectangle([size * 0.34, size * 0.2, size * 0.66, size * 0.45], fill=(0x60, 0xC0, 0xF0, 255))
+    d.rectangle([size * 0.34, size * 0.55, size * 0.66, size * 0.8], fill=(0xF0, 0xB0, 0x40, 255))
+    return image
+
+
+def commands_icon(size):
+    """The viewer's theme commands: a page with lines and a red dot."""
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    d = ImageDraw.Draw(image)
+    d.rectangle([size * 0.15, size * 0.05, size * 0.8, size * 0.95], fill=(0xFF, 0xFF, 0xFF, 255),
+                outline=(0x20, 0x30, 0x60, 255))
+    for row in range(3):
+        y = size * (0.25 + row * 0.2)
+        d.line([(size * 0.27, y), (size * 0.68, y)], fill=(0x20, 0x30, 0x60, 255), width=max(1, size // 16))
+    r = size * 0.18
+    d.ellipse([size * 0.8 - r, size * 0.8 - r, size * 0.8 + r, size * 0.8 + r], fill=(0xD0, 0x20, 0x20, 255))
+    return image
+
+
 def save_icon(make, path):
     large, small = make(32), make(16)
     large.save(path, sizes=[(32, 32), (16, 16)], append_images=[small], bitmap_format="bmp")
@@ -741,6 +887,7 @@ def main():
         write_colours(SAMPLES + [CARD_SAMPLE] + BUILT_IN, os.path.join(out, "colours.txt"))
         tiny_themes(out)
         theme_folders(out)
+        movie_fixtures(out)
         return
     if len(sys.argv) != 1:
         sys.exit(__doc__)
@@ -757,6 +904,15 @@ def main():
     for theme in SAMPLES:
         pack(theme, os.path.join(samples, "My Documents", theme.name + ".tsk"))
     pack(CARD_SAMPLE, os.path.join(samples, "Storage Card", CARD_SAMPLE.name + ".tsk"))
+
+    # The player's skins: Classic and the current-skin file in ROM, the
+    # others seeded into the player's folder.
+    rom_player = os.path.join(ROOT, "device", "image", "rom", "Program Files", "Windows Media Player")
+    for name, fmt, top, bottom, controls in PLAYER_SKINS:
+        base = rom_player if name == "Classic" else os.path.join(samples, "Windows Media Player")
+        player_skin(name, fmt, top, bottom, controls, os.path.join(base, name))
+    with open(os.path.join(rom_player, "default.skn"), "wb") as f:
+        f.write(current_skin_file("\\Program Files\\Windows Media Player\\Classic\\Classic.skn"))
 
     rotator = os.path.join(ROOT, "themes", "rotator")
     os.makedirs(rotator, exist_ok=True)
@@ -779,6 +935,11 @@ def main():
     save_icon(folders_icon, os.path.join(vistaro, "folders.ico"))
     save_icon(animated_badge, os.path.join(vistaro, "animated.ico"))
     designer_art(os.path.join(ROOT, "themes", "pallido"))
+    motrelle = os.path.join(ROOT, "themes", "motrelle")
+    save_icon(browse_icon, os.path.join(motrelle, "browse.ico"))
+    save_icon(folders_icon, os.path.join(motrelle, "folders.ico"))
+    save_icon(film_icon, os.path.join(motrelle, "themes.ico"))
+    save_icon(commands_icon, os.path.join(motrelle, "commands.ico"))
 
 
 if __name__ == "__main__":

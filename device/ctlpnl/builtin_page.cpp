@@ -12,6 +12,7 @@ namespace {
 const wchar_t kClockLibrary[] = L"cplmain.cpl";
 const int kClockPage = 16;
 const int kRemoveProgramsPage = 10;
+const int kTodayPage = 13;
 
 } // namespace
 
@@ -30,6 +31,8 @@ int ShowBuiltInPage(HINSTANCE instance, const CplRequest& request)
         return RunClockPage(instance, title);
     if (page && _wcsicmp(page->library, kClockLibrary) == 0 && page->page == kRemoveProgramsPage)
         return RunRemoveProgramsPage(instance, title);
+    if (page && _wcsicmp(page->library, kClockLibrary) == 0 && page->page == kTodayPage)
+        return RunTodaySettingsPage(instance, title);
     wchar_t body[160];
     StringCchPrintfW(body, ARRAYSIZE(body), L"%ls, page %d, tab %d.", file.c_str(), request.page, request.tab);
 

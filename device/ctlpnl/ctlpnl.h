@@ -79,6 +79,10 @@ private:
 // until it is closed.
 int ShowBuiltInPage(HINSTANCE instance, const CplRequest& request);
 
+// ---- the Today screen's items (today_page.cpp) ---------------------------------
+// The "Today Settings" page: runs until it is closed.
+int RunTodaySettingsPage(HINSTANCE instance, const wchar_t* title);
+
 // ---- another library's entry (library_entry.cpp) ----------------------------
 // Opens entry `page` of the library and runs while the windows it opened in
 // this process stay open.

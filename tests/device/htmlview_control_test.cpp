@@ -319,14 +319,14 @@ TEST_F(HtmlViewTest, ObjectBoxesHostRegisteredControlsWithTheirParameters)
               "<BODY BGCOLOR='#ffffff' TOPMARGIN='0' LEFTMARGIN='0'>"
               "<OBJECT classid='clsid:C9E1042B-2D92-4B7E-8106-2C24CEE0CBDD' WIDTH='100' HEIGHT='50'>"
               "<PARAM NAME='movie' VALUE='\\Windows\\x.swf'/><PARAM NAME='quality' VALUE='high'/></OBJECT>"
-              "<OBJECT classid='clsid:D27CDB6E-AE6D-11cf-96B8-444553540000' WIDTH='60' HEIGHT='30'></OBJECT>"
+              "<OBJECT classid='clsid:1B2C3D4E-0000-4000-8000-000000000001' WIDTH='60' HEIGHT='30'></OBJECT>"
               "</BODY>");
     DeviceLog log;
     {
         ViewHost host;
         host.Navigate(PagePath(L"object.htm"));
         EXPECT_TRUE(log.HasLine(L"testobject: window 100x50 params movie=\\Windows\\x.swf;quality=high;"));
-        EXPECT_TRUE(log.HasLine(L"htmlview: object {D27CDB6E-AE6D-11cf-96B8-444553540000} is not registered"));
+        EXPECT_TRUE(log.HasLine(L"htmlview: object {1B2C3D4E-0000-4000-8000-000000000001} is not registered"));
         EXPECT_EQ(RGB(0, 0, 0), host.Pixel(50, 25)) << "the control's window in its box";
         EXPECT_EQ(RGB(0x80, 0x80, 0x80), host.Pixel(100, 35)) << "an empty frame for the other";
         EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), host.Pixel(130, 35));

@@ -94,27 +94,6 @@ std::wstring TodayString(const wchar_t* name)
     return testkit::ReadText(kTodayKey, name, HKEY_CURRENT_USER);
 }
 
-// What an apply changes, kept and put back: the two pictures, the colour
-// values and the Today settings; the screen is told afterwards.
-class ThemeState {
-public:
-    ThemeState() : m_today(Bytes(kTodayFile)), m_start(Bytes(kStartFile)) {}
-    ~ThemeState()
-    {
-        testkit::WriteBytes(kTodayFile, m_today);
-        testkit::WriteBytes(kStartFile, m_start);
-        m_colours.Restore();
-        m_todaySettings.Restore();
-        testkit::BroadcastSettingChange(0xF2);
-    }
-    bool Saved() const { return m_colours.Saved() && m_todaySettings.Saved() && !m_today.empty(); }
-
-private:
-    std::string m_today, m_start;
-    testkit::RegistrySandbox m_colours{{kColourKey}};
-    testkit::RegistrySandbox m_todaySettings{{kTodayKey}, HKEY_CURRENT_USER};
-};
-
 // The screen's points that show the theme: the task bar's ends, the
 // command bar, and the Today picture below the rows and items.
 const POINT kBarLeft = {1, 24};

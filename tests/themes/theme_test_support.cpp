@@ -97,3 +97,56 @@ CTskInfo MakeRecord(const testkit::ScratchFolder& folder, size_t todayBytes, siz
     info.m_bAnimated = animated ? 1 : 0;
     return info;
 }
+
+ThemeState::ThemeState()
+    : m_today(testkit::ReadBytes(L"\\Windows\\tdywater.gif")), m_start(testkit::ReadBytes(L"\\Windows\\stwater.gif"))
+{
+}
+
+ThemeState::~ThemeState()
+{
+    testkit::WriteBytes(L"\\Windows\\tdywater.gif", m_today);
+    testkit::WriteBytes(L"\\Windows\\stwater.gif", m_start);
+    m_colours.Restore();
+    m_todaySettings.Restore();
+    testkit::BroadcastSettingChange(0xF2);
+}
+
+MenuReader::MenuReader()
+    : m_thread([this] {
+          for (int i = 0; i < 500 && m_items.empty(); ++i) {
+              HWND menu = FindWindowW(L"#32768", nullptr);
+              DWORD pid = 0;
+              if (menu && GetWindowThreadProcessId(menu, &pid) && pid == GetCurrentProcessId() &&
+                  IsWindowVisible(menu)) {
+                  HMENU handle = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+                  std::vector<Item> read;
+                  for (int n = 0; handle && n < GetMenuItemCount(handle); ++n) {
+                      wchar_t text[MAX_PATH] = L"";
+                      GetMenuStringW(handle, n, text, MAX_PATH, MF_BYPOSITION);
+                      UINT state = GetMenuState(handle, n, MF_BYPOSITION);
+                      read.push_back({text, (state & MF_GRAYED) != 0, (state & MF_CHECKED) != 0});
+                  }
+                  m_items = read;
+                  if (m_items.empty())
+                      m_items.push_back({L"<empty>", false, false});
+                  PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+              }
+              Sleep(20);
+          }
+      })
+{
+}
+
+MenuReader::~MenuReader()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+std::vector<MenuReader::Item> MenuReader::Items()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    return m_items;
+}

@@ -243,8 +243,18 @@ TEST(ThemeReader, ReadingClearsTheRecord)
 TEST(ThemeReader, GcabSamplesReadWithTheGeneratorsColours)
 {
     ScratchFolder folder(L"tsk-gcab");
-    const wchar_t* samples[] = {L"Ocean.tsk", L"Sunset.tsk", L"Meadow.tsk", L"Amber.tsk",   L"Night.tsk",
-                                L"Aurora.tsk", L"Harvest.tsk", L"Glacier.tsk", L"Graphite.tsk"};
+    // The animated samples' page heights and colours, as the generator gives them.
+    struct Animated {
+        const wchar_t* name;
+        int height;
+        COLORREF background;
+    };
+    const Animated animated[] = {{L"Aurora.tsk", 60, RGB(0x10, 0x20, 0x40)},
+                                 {L"Firefly.tsk", 40, RGB(0x30, 0x18, 0x08)},
+                                 {L"Lagoon.tsk", 80, RGB(0x08, 0x40, 0x48)}};
+    const wchar_t* samples[] = {L"Ocean.tsk",  L"Sunset.tsk",  L"Meadow.tsk", L"Amber.tsk",
+                                L"Night.tsk",  L"Aurora.tsk",  L"Firefly.tsk", L"Lagoon.tsk",
+                                L"Harvest.tsk", L"Glacier.tsk", L"Graphite.tsk"};
     for (const wchar_t* sample : samples) {
         CTskColor expected;
         ASSERT_TRUE(FixtureColours(sample, &expected)) << "no colours for the fixture";
@@ -255,13 +265,16 @@ TEST(ThemeReader, GcabSamplesReadWithTheGeneratorsColours)
             EXPECT_EQ(expected.m_color[i], read.m_color[i]) << sample << " colour " << i;
         EXPECT_EQ("GIF8", FileBytes(read.m_szStart).substr(0, 4)) << sample;
         EXPECT_EQ("GIF8", FileBytes(read.m_szToday).substr(0, 4)) << sample;
-        bool aurora = wcscmp(sample, L"Aurora.tsk") == 0;
-        EXPECT_EQ(aurora ? 1 : 0, IsAniTsk(ThemeFixture(sample).c_str())) << sample;
-        EXPECT_EQ(aurora ? 1u : 0u, read.m_bAnimated) << sample;
-        if (aurora) {
+        const Animated* a = nullptr;
+        for (const Animated& candidate : animated)
+            if (wcscmp(sample, candidate.name) == 0)
+                a = &candidate;
+        EXPECT_EQ(a ? 1 : 0, IsAniTsk(ThemeFixture(sample).c_str())) << sample;
+        EXPECT_EQ(a ? 1u : 0u, read.m_bAnimated) << sample;
+        if (a) {
             EXPECT_EQ("FWS", FileBytes(read.m_szAniMovie).substr(0, 3));
-            EXPECT_EQ(160, GetAniTskHeight(read.m_szAniPage));
-            EXPECT_EQ(RGB(0x10, 0x20, 0x40), GetAniTskBackColor(read.m_szAniPage));
+            EXPECT_EQ(a->height, GetAniTskHeight(read.m_szAniPage)) << sample;
+            EXPECT_EQ(a->background, GetAniTskBackColor(read.m_szAniPage)) << sample;
         }
     }
 }

@@ -20,9 +20,9 @@ enum {
 const UINT kSwitchMessage = 2308;
 const UINT kScheduleButton1 = 7001;
 const DWORD kWait = 10000;
-// The theme files the test device holds: two in ROM, six seeded documents,
-// one on the card.
-const size_t kDeviceThemes = 9;
+// The theme files the test device holds: two in ROM, eight seeded
+// documents, one on the card.
+const size_t kDeviceThemes = 11;
 
 class EditorTest : public ThemeProgramsTest {
 protected:

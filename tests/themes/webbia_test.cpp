@@ -203,9 +203,14 @@ TEST_F(WebbiaTest, TheTodayScreenPlaysTheAnimatedThemeInForce)
     HWND item = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (item = FindChild(TodayScreen(), L"Webbia")) && IsWindowVisible(item); }, 5000));
     EXPECT_EQ(74, Height(WindowRect(item)));
-    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(item, 10, 10) == RGB(0xF0, 0xF0, 0x60); }, 5000))
-        << "the movie's mark";
-    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(item, 120, 68) == RGB(0x10, 0x20, 0x40); }, 5000))
+    // Found again at each look: the Today screen may load its items once more
+    // while the theme settles, which makes the item a new window.
+    auto itemPixel = [&](int x, int y) {
+        HWND now = FindChild(TodayScreen(), L"Webbia");
+        return now && IsWindowVisible(now) ? ScreenPixel(now, x, y) : CLR_INVALID;
+    };
+    EXPECT_TRUE(PumpUntil([&] { return itemPixel(10, 10) == RGB(0xF0, 0xF0, 0x60); }, 5000)) << "the movie's mark";
+    EXPECT_TRUE(PumpUntil([&] { return itemPixel(120, 68) == RGB(0x10, 0x20, 0x40); }, 5000))
         << "the page's colour below the movie";
 
     log.Restart();

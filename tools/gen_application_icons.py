@@ -2,7 +2,7 @@
 """Draws the icons of the device's Start-menu applications.
 
 Writes device/stubs/icons/<program>.ico (16 x 16 and 32 x 32) for calc,
-calendar, fexplore, poutlook, solitare and tasks.  Each picture is drawn at
+calendar, cprog, fexplore, poutlook, solitare and tasks.  Each picture is drawn at
 32 x 32 and reduced for the small size, so both show the same thing.
 
 The output is committed; run this again only to change the art:
@@ -95,9 +95,22 @@ def solitare():
     return image
 
 
+def cprog():
+    image, draw = canvas()
+    draw.rounded_rectangle([8, 2, 23, 29], radius=3, fill=BLACK)
+    draw.rectangle([10, 5, 21, 13], fill=(200, 230, 200, 255))
+    for row in range(3):
+        for column in range(3):
+            x = 10 + column * 4
+            y = 16 + row * 4
+            draw.rectangle([x, y, x + 2, y + 2], fill=WHITE)
+    draw.rectangle([14, 27, 17, 28], fill=GREEN)
+    return image
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
-    for name, draw in (("calc", calc), ("calendar", calendar), ("fexplore", fexplore),
+    for name, draw in (("calc", calc), ("calendar", calendar), ("cprog", cprog), ("fexplore", fexplore),
                        ("poutlook", poutlook), ("solitare", solitare), ("tasks", tasks)):
         picture = draw()
         # Classic icon bitmaps: every icon loader reads them.

@@ -114,7 +114,8 @@ bool DevParseTable(const std::string& bytes, DevTable* table, const wchar_t* sou
         } else if (fields.size() > table->columns.size())
             why = L"more fields than columns";
         if (why) {
-            DevLog(source, L"%ls line %d skipped (%ls)", fileName, lineNumber, why);
+            if (source)
+                DevLog(source, L"%ls line %d skipped (%ls)", fileName, lineNumber, why);
             continue;
         }
         table->rows.push_back(std::move(fields));

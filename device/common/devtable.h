@@ -28,7 +28,7 @@ struct DevTable {
 };
 
 // Parses the bytes of a store file.  source and fileName only label the
-// log lines of skipped records.  False when there is no header line.
+// log lines of skipped records (none are logged for a null source).  False when there is no header line.
 bool DevParseTable(const std::string& bytes, DevTable* table, const wchar_t* source, const wchar_t* fileName);
 // Reads a store file whole; false when it is missing, unreadable or has no header.
 bool DevReadTable(const wchar_t* path, DevTable* table, const wchar_t* source);

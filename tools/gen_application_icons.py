@@ -2,7 +2,7 @@
 """Draws the icons of the device's Start-menu applications.
 
 Writes device/stubs/icons/<program>.ico (16 x 16 and 32 x 32) for calc,
-calendar, cprog, fexplore, poutlook, solitare and tasks.  Each picture is drawn at
+calendar, cprog, fexplore, poutlook, solitare, tasks and tmail.  Each picture is drawn at
 32 x 32 and reduced for the small size, so both show the same thing.
 
 The output is committed; run this again only to change the art:
@@ -108,10 +108,20 @@ def cprog():
     return image
 
 
+def tmail():
+    image, draw = canvas()
+    draw.rectangle([3, 8, 28, 25], fill=WHITE, outline=BLACK)
+    draw.line([(3, 8), (15, 18), (28, 8)], fill=BLACK, width=2)
+    draw.line([(3, 25), (12, 16)], fill=GREY)
+    draw.line([(28, 25), (19, 16)], fill=GREY)
+    return image
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, draw in (("calc", calc), ("calendar", calendar), ("cprog", cprog), ("fexplore", fexplore),
-                       ("poutlook", poutlook), ("solitare", solitare), ("tasks", tasks)):
+                       ("poutlook", poutlook), ("solitare", solitare), ("tasks", tasks),
+                       ("tmail", tmail)):
         picture = draw()
         # Classic icon bitmaps: every icon loader reads them.
         picture.save(os.path.join(OUT, name + ".ico"), sizes=[(32, 32), (16, 16)], bitmap_format="bmp")

@@ -42,6 +42,8 @@ inline const GUID IID_IPOutlookApp = {0x05058F22, 0x20BE, 0x11D2, {0x8F, 0x18, 0
 inline const GUID IID_IFolder = {0x05058F20, 0x20BE, 0x11D2, {0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35}};
 inline const GUID IID_IPOutlookItemCollection = {0xF06748C0, 0x21A5, 0x11D2, {0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35}};
 inline const GUID IID_IContact = {0x7F804E40, 0x2010, 0x11D2, {0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35}};
+inline const GUID IID_IAppointment = {0x5B43F691, 0x202C, 0x11D2, {0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35}};
+inline const GUID IID_ITask = {0x37C78CE0, 0x202C, 0x11D2, {0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35}};
 
 struct IFolder;
 struct IPOutlookItemCollection;
@@ -136,9 +138,105 @@ struct IContact : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Application(IPOutlookApp** ppPOutlookApp) = 0;
 };
 
+struct IRecurrencePattern;
+struct IRecipients;
+struct CEBLOB;
+
+// An appointment of the calendar (folder 9).
+struct IAppointment : public IDispatch {
+    virtual HRESULT STDMETHODCALLTYPE ClearRecurrencePattern() = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetRecurrencePattern(IRecurrencePattern** ppRecPattern) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_IsRecurring(VARIANT_BOOL* pfIsRecurring) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Subject(BSTR* pbstrSubject) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Location(BSTR* pbstrLocation) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Categories(BSTR* pbstrCategories) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Start(DATE* pdateStart) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Duration(long* plDuration) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_End(DATE* pdateEnd) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_AllDayEvent(VARIANT_BOOL* pfAllDay) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_BusyStatus(long* plBusyStatus) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Sensitivity(long* plSensitivity) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Body(BSTR* pbstrBody) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Recipients(IRecipients** ppRecipients) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_MeetingStatus(long* plMeetingStatus) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ReminderSet(VARIANT_BOOL* pfReminderSet) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ReminderSoundFile(BSTR* pbstrSoundFile) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ReminderMinutesBeforeStart(long* plMinutes) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ReminderOptions(long* plOptions) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Subject(BSTR bstrSubject) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Location(BSTR bstrLocation) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Categories(BSTR bstrCategories) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Start(DATE dateStart) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Duration(long lDuration) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_End(DATE dateEnd) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_AllDayEvent(VARIANT_BOOL fAllDay) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_BusyStatus(long lBusyStatus) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Sensitivity(long lSensitivity) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Body(BSTR bstrBody) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ReminderSet(VARIANT_BOOL fReminderSet) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ReminderSoundFile(BSTR bstrSoundFile) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ReminderMinutesBeforeStart(long lMinutes) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ReminderOptions(long lOptions) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Save() = 0;
+    virtual HRESULT STDMETHODCALLTYPE Send() = 0;
+    virtual HRESULT STDMETHODCALLTYPE Delete() = 0;
+    virtual HRESULT STDMETHODCALLTYPE Cancel() = 0;
+    virtual HRESULT STDMETHODCALLTYPE Copy(IAppointment** ppAppointment) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Display() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Oid(long* poid) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_BodyInk(CEBLOB* pBodyInk) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_BodyInk(CEBLOB* pBodyInk) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Application(IPOutlookApp** ppPOutlookApp) = 0;
+};
+
+// A task (folder 13).
+struct ITask : public IDispatch {
+    virtual HRESULT STDMETHODCALLTYPE ClearRecurrencePattern() = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetRecurrencePattern(IRecurrencePattern** ppRecPattern) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_IsRecurring(VARIANT_BOOL* pfIsRecurring) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Subject(BSTR* pbstrSubject) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Categories(BSTR* pbstrCategories) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_StartDate(DATE* pdateStart) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_DueDate(DATE* pdateDue) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_DateCompleted(DATE* pdateCompleted) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Importance(long* plImportance) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Complete(VARIANT_BOOL* pfComplete) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Sensitivity(long* plSensitivity) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_TeamTask(VARIANT_BOOL* pfTeamTask) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Body(BSTR* pbstrBody) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ReminderSet(VARIANT_BOOL* pfReminderSet) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ReminderSoundFile(BSTR* pbstrSoundFile) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ReminderTime(DATE* pdateReminder) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ReminderOptions(long* plOptions) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Subject(BSTR bstrSubject) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Categories(BSTR bstrCategories) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_StartDate(DATE dateStart) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_DueDate(DATE dateDue) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Importance(long lImportance) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Complete(VARIANT_BOOL fComplete) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Sensitivity(long lSensitivity) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_TeamTask(VARIANT_BOOL fTeamTask) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Body(BSTR bstrBody) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ReminderSet(VARIANT_BOOL fReminderSet) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ReminderSoundFile(BSTR bstrSoundFile) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ReminderTime(DATE dateReminder) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ReminderOptions(long lOptions) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Save() = 0;
+    virtual HRESULT STDMETHODCALLTYPE Delete() = 0;
+    virtual HRESULT STDMETHODCALLTYPE SkipRecurrence() = 0;
+    virtual HRESULT STDMETHODCALLTYPE Copy(ITask** ppTask) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Display() = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Oid(long* poid) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_BodyInk(CEBLOB* pBodyInk) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_BodyInk(CEBLOB* pBodyInk) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Application(IPOutlookApp** ppPOutlookApp) = 0;
+};
+
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IPOutlookApp, 0x05058F22, 0x20BE, 0x11D2, 0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35)
 __CRT_UUID_DECL(IFolder, 0x05058F20, 0x20BE, 0x11D2, 0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35)
 __CRT_UUID_DECL(IPOutlookItemCollection, 0xF06748C0, 0x21A5, 0x11D2, 0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35)
 __CRT_UUID_DECL(IContact, 0x7F804E40, 0x2010, 0x11D2, 0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35)
+__CRT_UUID_DECL(IAppointment, 0x5B43F691, 0x202C, 0x11D2, 0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35)
+__CRT_UUID_DECL(ITask, 0x37C78CE0, 0x202C, 0x11D2, 0x8F, 0x18, 0x00, 0x00, 0xF8, 0x7A, 0x43, 0x35)
 #endif

@@ -31,6 +31,10 @@ IDispatch* PimNewItem(IPOutlookApp* app, int folder, std::shared_ptr<const PimRe
 {
     if (folder == olFolderContacts)
         return PimNewContact(app, std::move(record));
+    if (folder == olFolderCalendar)
+        return PimNewAppointment(app, std::move(record));
+    if (folder == olFolderTasks)
+        return PimNewTask(app, std::move(record));
     return nullptr;
 }
 

@@ -65,6 +65,23 @@ public:
         *item = PimNewItem(app_, folder_, items_[(size_t)index - 1]);
         return *item ? S_OK : E_OUTOFMEMORY;
     }
+    // The items meeting "[Start]>=\"12/7/2026\"" and the like, in this
+    // collection's order; a restricted collection restricts further.
+    HRESULT STDMETHODCALLTYPE Restrict(BSTR text, IPOutlookItemCollection** restricted) override
+    {
+        if (!restricted)
+            return E_POINTER;
+        *restricted = nullptr;
+        PimRestriction restriction;
+        if (!text || !PimParseRestriction(text, &restriction))
+            return E_INVALIDARG;
+        PimRecords kept;
+        for (const auto& record : items_)
+            if (PimMatches(*record, restriction))
+                kept.push_back(record);
+        *restricted = PimNewCollection(app_, folder_, kept);
+        return *restricted ? S_OK : E_OUTOFMEMORY;
+    }
     HRESULT STDMETHODCALLTYPE get_Application(IPOutlookApp** app) override { return PimShareApplication(app_, app); }
 
     // Not offered by the simulated device.
@@ -72,7 +89,6 @@ public:
     HRESULT STDMETHODCALLTYPE Find(BSTR, IDispatch**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE FindNext(IDispatch**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Remove(int) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Restrict(BSTR, IPOutlookItemCollection**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Sort(BSTR, VARIANT_BOOL) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_IncludeRecurrences(VARIANT_BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_IncludeRecurrences(VARIANT_BOOL) override { return E_NOTIMPL; }

@@ -30,10 +30,12 @@ struct PimData {
 };
 
 // Reads every store file the server serves (contacts: "\Windows\PIM\contacts.txt",
-// ordered by file-as).  A store file that is missing gives an empty folder.
+// ordered by file-as; appointments: "calendar.txt", ordered by start; tasks:
+// "tasks.txt").  A store file that is missing gives an empty folder.
 std::shared_ptr<const PimData> PimLoadData();
 // The contacts of a store file's bytes, ordered (exposed for the loader above).
 PimRecords PimReadContacts(const wchar_t* path);
+PimRecords PimReadAppointments(const wchar_t* path);
 
 // ---- COM plumbing -------------------------------------------------------------
 
@@ -110,3 +112,22 @@ IPOutlookItemCollection* PimNewCollection(IPOutlookApp* app, int folder, const P
 // The item of a folder as its interface (a contact for folder 10).
 IDispatch* PimNewItem(IPOutlookApp* app, int folder, std::shared_ptr<const PimRecord> record);
 IContact* PimNewContact(IPOutlookApp* app, std::shared_ptr<const PimRecord> record);
+IAppointment* PimNewAppointment(IPOutlookApp* app, std::shared_ptr<const PimRecord> record);
+ITask* PimNewTask(IPOutlookApp* app, std::shared_ptr<const PimRecord> record);
+
+// ---- restrictions (restriction.cpp) ------------------------------------------------
+
+// A restriction of an item collection: [Field]op"value".
+struct PimRestriction {
+    std::wstring field;  // "Start" or "End"
+    std::wstring op;     // >=, <=, <>, >, <, =
+    DATE value = 0;
+};
+// Parses the text, the value in the short date format (and time, when
+// given) of HKLM "nls" "DefaultLCID"; false for any other text.
+bool PimParseRestriction(const std::wstring& text, PimRestriction* out);
+// Whether the record's field meets the restriction (a record without such a
+// time never does).
+bool PimMatches(const PimRecord& record, const PimRestriction& restriction);
+// A time column of a record ("Start", "End") as a DATE; false when it holds no time.
+bool PimRecordTime(const PimRecord& record, const std::wstring& column, DATE* value);

@@ -10,6 +10,8 @@
 namespace {
 
 const wchar_t kContactsPath[] = L"D:\\Windows\\PIM\\contacts.txt";
+const wchar_t kCalendarPath[] = L"D:\\Windows\\PIM\\calendar.txt";
+const wchar_t kTasksPath[] = L"D:\\Windows\\PIM\\tasks.txt";
 const std::wstring kNoField;
 
 // An object id: a whole number from 1 to 2^31 - 1.
@@ -90,9 +92,31 @@ PimRecords PimReadContacts(const wchar_t* path)
     return contacts;
 }
 
+// The calendar's appointments ordered by start, as the device lists them;
+// one without a start or end time is skipped and logged.
+PimRecords PimReadAppointments(const wchar_t* path)
+{
+    std::vector<std::pair<DATE, std::shared_ptr<const PimRecord>>> timed;
+    for (const auto& record : ReadRecords(path, L"calendar.txt")) {
+        DATE start = 0, end = 0;
+        if (!PimRecordTime(*record, L"Start", &start) || !PimRecordTime(*record, L"End", &end)) {
+            DevLog(L"pim", L"calendar.txt record %ld skipped (no usable Start or End)", record->oid);
+            continue;
+        }
+        timed.emplace_back(start, record);
+    }
+    std::stable_sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    PimRecords appointments;
+    for (const auto& entry : timed)
+        appointments.push_back(entry.second);
+    return appointments;
+}
+
 std::shared_ptr<const PimData> PimLoadData()
 {
     auto data = std::make_shared<PimData>();
     data->folders[olFolderContacts] = PimReadContacts(kContactsPath);
+    data->folders[olFolderCalendar] = PimReadAppointments(kCalendarPath);
+    data->folders[olFolderTasks] = ReadRecords(kTasksPath, L"tasks.txt");
     return data;
 }

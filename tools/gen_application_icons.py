@@ -2,7 +2,7 @@
 """Draws the icons of the device's Start-menu applications.
 
 Writes device/stubs/icons/<program>.ico (16 x 16 and 32 x 32) for calc,
-calendar, fexplore, poutlook, solitare and tasks.  Each picture is drawn at
+calendar, cprog, fexplore, poutlook, solitare, tasks and tmail.  Each picture is drawn at
 32 x 32 and reduced for the small size, so both show the same thing.
 
 The output is committed; run this again only to change the art:
@@ -95,10 +95,33 @@ def solitare():
     return image
 
 
+def cprog():
+    image, draw = canvas()
+    draw.rounded_rectangle([8, 2, 23, 29], radius=3, fill=BLACK)
+    draw.rectangle([10, 5, 21, 13], fill=(200, 230, 200, 255))
+    for row in range(3):
+        for column in range(3):
+            x = 10 + column * 4
+            y = 16 + row * 4
+            draw.rectangle([x, y, x + 2, y + 2], fill=WHITE)
+    draw.rectangle([14, 27, 17, 28], fill=GREEN)
+    return image
+
+
+def tmail():
+    image, draw = canvas()
+    draw.rectangle([3, 8, 28, 25], fill=WHITE, outline=BLACK)
+    draw.line([(3, 8), (15, 18), (28, 8)], fill=BLACK, width=2)
+    draw.line([(3, 25), (12, 16)], fill=GREY)
+    draw.line([(28, 25), (19, 16)], fill=GREY)
+    return image
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
-    for name, draw in (("calc", calc), ("calendar", calendar), ("fexplore", fexplore),
-                       ("poutlook", poutlook), ("solitare", solitare), ("tasks", tasks)):
+    for name, draw in (("calc", calc), ("calendar", calendar), ("cprog", cprog), ("fexplore", fexplore),
+                       ("poutlook", poutlook), ("solitare", solitare), ("tasks", tasks),
+                       ("tmail", tmail)):
         picture = draw()
         # Classic icon bitmaps: every icon loader reads them.
         picture.save(os.path.join(OUT, name + ".ico"), sizes=[(32, 32), (16, 16)], bitmap_format="bmp")

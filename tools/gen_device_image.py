@@ -7,6 +7,7 @@ device is created):
     Windows/tdybkgnd.bmp      the Today screen's background picture
     Windows/tdywater.gif      the same picture as the Today image of the theme in force
     Windows/lowbatt.wav       the low-battery warning sound
+    Windows/menuPop.wav       the click of a menu or a tap on a phone tool
     My Documents/Welcome.txt  a sample document
     Storage Card/.keep        keeps the storage card's folder in the image
 and the icon of the device's control-panel pages, device/cplmain/settings.ico.
@@ -135,6 +136,23 @@ def low_battery_sound(path):
         out.writeframes(bytes(frames))
 
 
+def menu_pop_sound(path):
+    """A short rising click, 22.05 kHz 16-bit mono PCM, about 60 ms."""
+    rate = 22050
+    frames = bytearray()
+    count = int(rate * 0.06)
+    for n in range(count):
+        frequency = 900.0 + 1400.0 * n / count
+        envelope = min(1.0, n / 60.0) * (1.0 - n / count) ** 2
+        value = 0.4 * envelope * math.sin(2 * math.pi * frequency * n / rate)
+        frames += struct.pack("<h", int(value * 32767))
+    with wave.open(path, "wb") as out:
+        out.setnchannels(1)
+        out.setsampwidth(2)
+        out.setframerate(rate)
+        out.writeframes(bytes(frames))
+
+
 def write_text(path, text):
     with open(path, "w", encoding="utf-8", newline="\r\n") as out:
         out.write(text)
@@ -152,6 +170,7 @@ def main():
     background.save(os.path.join(windows, "tdybkgnd.bmp"))
     background.quantize(colors=128, method=Image.Quantize.MEDIANCUT).save(os.path.join(windows, "tdywater.gif"))
     low_battery_sound(os.path.join(windows, "lowbatt.wav"))
+    menu_pop_sound(os.path.join(windows, "menuPop.wav"))
     write_text(os.path.join(documents, "Welcome.txt"),
                "Welcome to your Pocket PC.\n\n"
                "Tap Start, then Settings, to personalise the device.\n")

@@ -1,4 +1,5 @@
-// Shell execution of device paths: programs, text shortcuts and documents.
+// Shell execution of device paths: programs, text shortcuts, shell targets
+// (":NAME") and documents.
 #include "aygshell_private.h"
 
 #include <devlog.h>
@@ -100,6 +101,21 @@ BOOL OpenWithProgram(SHELLEXECUTEINFOW* info, const wchar_t* program, const std:
     return StartProcess(info, program, JoinArgs(Quoted(document), args));
 }
 
+// A shell target (":MSCONTACTS"): the command line registered as value "1"
+// of HKLM "Software\Microsoft\Shell\Rai\<target>".
+bool ReadTargetCommand(const std::wstring& target, std::wstring* command)
+{
+    if (target.size() > 200)
+        return false;
+    std::wstring key = L"Software\\Microsoft\\Shell\\Rai\\" + target;
+    wchar_t text[MAX_PATH * 2] = {};
+    DWORD cb = sizeof(text) - sizeof(wchar_t);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"1", RRF_RT_REG_SZ, nullptr, text, &cb) != ERROR_SUCCESS)
+        return false;
+    *command = text;
+    return !command->empty();
+}
+
 BOOL Execute(SHELLEXECUTEINFOW* info, std::wstring file, const std::wstring& args, int depth)
 {
     if (file.size() >= 2 && file.front() == L'"' && file.back() == L'"')
@@ -115,6 +131,16 @@ BOOL Execute(SHELLEXECUTEINFOW* info, std::wstring file, const std::wstring& arg
         if (FileExists(ResolveProgram(L"iexplore.exe")))
             return StartProcess(info, L"iexplore.exe", JoinArgs(file, args));
         return DesktopShell(info, file);
+    }
+
+    if (file[0] == L':') {
+        std::wstring command, target, targetArgs;
+        if (!ReadTargetCommand(file, &command))
+            return Fail(info, ERROR_FILE_NOT_FOUND);
+        if (depth >= kMaxShortcutDepth)
+            return Fail(info, ERROR_TOO_MANY_LINKS);
+        SplitCommand(command, &target, &targetArgs);
+        return Execute(info, target, JoinArgs(targetArgs, args), depth + 1);
     }
 
     std::wstring ext = LowerExtension(file);

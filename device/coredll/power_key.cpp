@@ -1,7 +1,8 @@
 // Key events.  The device's power button (VK_OFF) suspends the device; on
 // the desktop the same numbers mean VK_OEM_8 typed as a Unicode character,
 // so neither the key nor the device's "silent" flag may reach the desktop
-// unmapped.
+// unmapped.  The phone's Talk key belongs to the phone, which the simulated
+// device only logs; on the desktop it would be F3 to the foreground window.
 #include <cedevice.h>
 
 #include "coredll_private.h"
@@ -14,6 +15,11 @@ extern "C" void WINAPI CoreKeybdEvent(BYTE bVk, BYTE bScan, DWORD dwFlags, ULONG
             DevLog(CORE_LOG, L"power off");
             SetDisplayPowerState(VideoPowerOff);
         }
+        return;
+    }
+
+    if (bVk == VK_TTALK) {
+        DevLog(L"phone", (dwFlags & KEYEVENTF_KEYUP) ? L"talk key up" : L"talk key down");
         return;
     }
 

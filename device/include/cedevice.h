@@ -74,6 +74,8 @@ typedef struct _STORE_INFORMATION {
 #define SPI_GETOEMINFO      258      // the maker's device description
 
 #define VK_OFF              0xDF     // power button (desktop: VK_OEM_8)
+#define VK_TTALK            0x72     // the phone's Talk key (desktop: VK_F3)
+#define VK_TEND             0x73     // the phone's End key (desktop: VK_F4)
 #define KEYEVENTF_SILENT    0x0004   // no key click (desktop: KEYEVENTF_UNICODE)
 
 // ---- Display power escapes (ExtEscape) ----------------------------------

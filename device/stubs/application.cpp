@@ -6,11 +6,19 @@
 
 int RunApplication(HINSTANCE instance, const ApplicationArgs& args)
 {
+    // The arguments are logged so tests see what a program was asked for
+    // (":MSCONTACTS -new" starts "poutlook.exe contacts -new").
+    const wchar_t* given = args.arguments ? args.arguments : L"";
     if (HWND running = FindWindowW(args.className, nullptr)) {
+        if (*given)
+            DevLog(args.logName, L"activated %ls", given);
         SetForegroundWindow(running);
         return 0;
     }
-    DevLog(args.logName, L"started");
+    if (*given)
+        DevLog(args.logName, L"started %ls", given);
+    else
+        DevLog(args.logName, L"started");
     PageWindowArgs page;
     page.title = args.title;
     page.heading = args.title;

@@ -3,7 +3,7 @@
 // full-screen window of the application's class, with the task bar's "X"
 // (which minimises it) rather than OK, ended by WM_CLOSE.  Each records
 // "<name>: started" and "<name>: closed" in the device log, so tests see
-// what was started and what really ended.
+// what was started (with its arguments) and what really ended.
 #pragma once
 #include <windows.h>
 
@@ -12,6 +12,7 @@ struct ApplicationArgs {
     const wchar_t* className;  // the window class the device's programs look for
     const wchar_t* title;      // the window title the task bar shows
     const wchar_t* body;       // what the page says
+    const wchar_t* arguments = nullptr;  // the command line, logged with "started"
 };
 
 // The icon every application carries as its first icon resource.

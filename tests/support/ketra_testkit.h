@@ -37,7 +37,8 @@
 //   screen_compare.h   another program's pop-up menu and texts compared with
 //                      the same drawn by the test
 //   pictures.h         test pictures (BMP, PNG, GIF, JPEG) and PixelSurface
-//   files.h            fixtures beside the test, scratch folders, file bytes
+//   files.h            fixtures beside the test, scratch folders, file bytes,
+//                      SavedFile (a device file replaced whole and put back)
 //   test_window.h      TestWindow: a window of the test recording its messages
 //   pump.h             PumpMessages, PumpUntil: waiting without blocking
 //   devctl.h           RunDevctl: devctl.exe as a child process (its own tests)

@@ -122,4 +122,35 @@ ScratchFolder::~ScratchFolder()
     RemoveTree(path_);
 }
 
+SavedFile::SavedFile(const std::wstring& path) : path_(path)
+{
+    existed_ = ReadBytes(path_, &original_);
+}
+
+SavedFile::~SavedFile()
+{
+    if (existed_)
+        Write(original_);
+    else
+        Remove();
+}
+
+bool SavedFile::Write(const std::string& bytes) const
+{
+    const std::wstring folder = path_.substr(0, path_.find_last_of(L'\\'));
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring temporary = path_ + L".new";
+    return WriteBytes(temporary, bytes) && MoveFileExW(temporary.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+bool SavedFile::WriteUtf8(const std::wstring& text) const
+{
+    return Write(ToUtf8(text));
+}
+
+bool SavedFile::Remove() const
+{
+    return DeleteFileW(path_.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace testkit

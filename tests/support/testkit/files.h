@@ -43,4 +43,27 @@ private:
     std::wstring path_;
 };
 
+// A device file a test replaces (a store the device's services read, a
+// program's data file): its bytes, or its absence, are put back when the
+// object goes.  Writes replace it whole: a temporary file, then a rename,
+// so a reader never sees half a file.
+class SavedFile {
+public:
+    explicit SavedFile(const std::wstring& path);
+    ~SavedFile();
+    SavedFile(const SavedFile&) = delete;
+    SavedFile& operator=(const SavedFile&) = delete;
+
+    bool Write(const std::string& bytes) const;
+    bool WriteUtf8(const std::wstring& text) const;
+    bool Remove() const;
+    std::string Bytes() const { return ReadBytes(path_); }
+    const std::wstring& Path() const { return path_; }
+
+private:
+    std::wstring path_;
+    bool existed_ = false;
+    std::string original_;
+};
+
 }  // namespace testkit

@@ -2,6 +2,8 @@
 // comctl32 toolbar of text drop-downs and image buttons.
 #include "menubar.h"
 
+#include "common_controls.h"
+
 #include <strsafe.h>
 
 namespace {
@@ -215,8 +217,7 @@ bool RegisterMenuBarClass()
     static bool registered = false;
     if (registered)
         return true;
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    common_controls::Init(ICC_BAR_CLASSES);
     WNDCLASSW wc = {};
     wc.lpfnWndProc = MenuBarProc;
     wc.hInstance = AygInstance();

@@ -14,6 +14,7 @@
 #include <axreg.h>
 #include <ketra_host.h>
 
+#include "applet_table.h"
 #include "clock_figures.h"
 #include "evaluator_figures.h"
 #include "figures.h"
@@ -29,6 +30,7 @@ const int kRuns = 15;           // repetitions of the quick figures
 const int kStartRuns = 7;       // program starts, each of the bar and the baseline
 const int kObjectSwitches = 1000;
 const int kExpressions = 1000;  // the expression calculator's fixed set
+const int kAppletRuns = 3;      // switches and starts of each applet in the table
 
 std::wstring OwnFolder()
 {
@@ -276,6 +278,10 @@ int wmain()
                 "the twenty Today pictures decoded and shrunk to 36x48", 3.0);
     PrintTiming("18 theme designer: start to first painted mock-up", tools.designer, "empty program to first paint",
                 2.0);
+
+    // Every applet registered on the device, whichever packs are installed.
+    const std::vector<MenuApplet> applets = ListMenuApplets(AX_APPLETS_KEY, {L"BenchA", L"BenchB"});
+    PrintAppletTable(MeasureApplets(places, applets, kAppletRuns), L"About");
 
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
                      host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok &&

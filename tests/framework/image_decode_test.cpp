@@ -79,8 +79,9 @@ int BitsOf(const CImage& image)
     return GetObjectW(static_cast<HBITMAP>(image), sizeof(info), &info) ? info.bmBitsPixel : 0;
 }
 
-// Kept in fewer bits, a picture still draws every pixel exactly: a bitmap
-// file at its own depth, a GIF in a palette, a many-coloured PNG in 24 bits.
+// Kept in fewer bits, a picture still draws every pixel exactly: a GIF in a
+// palette, a many-coloured PNG in 24 bits; a bitmap file read without the
+// decoder at the screen's depth.
 TEST(ImageDecode, StoredPicturesDrawTheSameInFewerBits)
 {
     ScratchFolder scratch(L"image_decode");
@@ -93,7 +94,9 @@ TEST(ImageDecode, StoredPicturesDrawTheSameInFewerBits)
     ASSERT_TRUE(bitmapFile.LoadStored(nullptr, (scratch / L"quadrants.bmp").c_str()));
     ASSERT_TRUE(gif.LoadStored(nullptr, (scratch / L"quadrants.gif").c_str()));
     ASSERT_TRUE(png.LoadStored(nullptr, (scratch / L"many.png").c_str()));
-    EXPECT_EQ(BitsOf(bitmapFile), 24);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(BitsOf(bitmapFile), GetDeviceCaps(screen, BITSPIXEL));
+    ReleaseDC(nullptr, screen);
     EXPECT_EQ(BitsOf(gif), 8);
     EXPECT_EQ(BitsOf(png), 24);
     ExpectQuadrants(bitmapFile, 0);

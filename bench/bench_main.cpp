@@ -14,6 +14,7 @@
 #include <axreg.h>
 #include <ketra_host.h>
 
+#include "applet_table.h"
 #include "clock_figures.h"
 #include "evaluator_figures.h"
 #include "figures.h"
@@ -31,6 +32,7 @@ const int kRuns = 15;           // repetitions of the quick figures
 const int kStartRuns = 7;       // program starts, each of the bar and the baseline
 const int kObjectSwitches = 1000;
 const int kExpressions = 1000;  // the expression calculator's fixed set
+const int kAppletRuns = 3;      // switches and starts of each applet in the table
 
 std::wstring OwnFolder()
 {
@@ -171,12 +173,13 @@ void PrintMemory(const StartFigures& start, const HostFigures& host)
                                           static_cast<double>(start.blank.privateBytes));
         const double workingRatio = Ratio(static_cast<double>(start.host.workingSet),
                                           static_cast<double>(start.blank.workingSet));
-        std::printf("private (%s) %.2f MB vs empty program %.2f MB, %.2fx; working set %.2f MB vs %.2f MB, "
-                    "%.2fx (goal <= 1.3x: %s); ",
+        // The goal is on private memory; the working set also counts the
+        // code of shared libraries, which every program maps alike.
+        std::printf("private (%s) %.2f MB vs empty program %.2f MB, %.2fx (goal <= 1.3x: %s); working set "
+                    "%.2f MB vs %.2f MB, %.2fx; ",
                     start.host.privateSource, Megabytes(start.host.privateBytes),
-                    Megabytes(start.blank.privateBytes), privateRatio,
-                    Megabytes(start.host.workingSet), Megabytes(start.blank.workingSet), workingRatio,
-                    Verdict(privateRatio <= 1.3 && workingRatio <= 1.3));
+                    Megabytes(start.blank.privateBytes), privateRatio, Verdict(privateRatio <= 1.3),
+                    Megabytes(start.host.workingSet), Megabytes(start.blank.workingSet), workingRatio);
     } else {
         std::printf("not measured; ");
     }
@@ -311,6 +314,9 @@ int wmain()
     PrintTiming("28 theme designer: start to first painted mock-up", tools.designer, "empty program to first paint",
                 2.0);
 
+    // Every applet registered on the device, whichever packs are installed.
+    const std::vector<MenuApplet> applets = ListMenuApplets(AX_APPLETS_KEY, {L"BenchA", L"BenchB"});
+    PrintAppletTable(MeasureApplets(places, applets, kAppletRuns), L"About");
 
     const bool all = start.start.ok && start.memoryOk && host.switching.ok && host.repaint.ok && host.slide.ok &&
                      host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok &&

@@ -225,6 +225,21 @@ bool LoadAndShowOnce(const std::wstring& library, HWND parent, double* ms)
 
 }  // namespace
 
+double MedianOf(std::vector<double> values)
+{
+    return Median(std::move(values));
+}
+
+bool SwitchApplet(HWND bar, int position)
+{
+    return SwitchTo(bar, position);
+}
+
+bool IsBarOpen(HWND bar)
+{
+    return IsOpen(bar);
+}
+
 StartFigures MeasureStart(const BenchPlaces& places, int runs)
 {
     StartFigures out;

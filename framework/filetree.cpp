@@ -1,6 +1,8 @@
 // CFileTree: a tree view of the device's folders and filtered files.
 #include "widgets.h"
 
+#include "common_controls.h"
+
 #include <strsafe.h>
 
 #include <algorithm>
@@ -46,12 +48,11 @@ CFileTree::CFileTree() {
 }
 
 CFileTree::~CFileTree() {
-    if (m_hImages) ::ImageList_Destroy(m_hImages);
+    common_controls::DestroyImageList(m_hImages);
 }
 
 BOOL CFileTree::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_TREEVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    common_controls::Init(ICC_TREEVIEW_CLASSES);
     HWND hWnd = ::CreateWindowExW(0, WC_TREEVIEWW, L"", style, rect.left, rect.top, rect.right - rect.left,
                                   rect.bottom - rect.top, parent ? parent->GetSafeHwnd() : nullptr,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
@@ -65,11 +66,11 @@ BOOL CFileTree::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
 HTREEITEM CFileTree::GetRootItem() const { return TreeView_GetRoot(m_hWnd); }
 
 BOOL CFileTree::InitTreeViewImageLists() {
-    m_hImages = ::ImageList_Create(16, 15, ILC_COLOR24 | ILC_MASK, 6, 0);
+    m_hImages = common_controls::CreateImageList(16, 15, ILC_COLOR24 | ILC_MASK, 6, 0);
     if (!m_hImages) return FALSE;
     HBITMAP strip = ::LoadBitmapW(reinterpret_cast<HINSTANCE>(&__ImageBase), MAKEINTRESOURCEW(kIconStrip));
     if (!strip) return FALSE;
-    const int added = ::ImageList_AddMasked(m_hImages, strip, kIconMask);
+    const int added = common_controls::AddMasked(m_hImages, strip, kIconMask);
     ::DeleteObject(strip);
     if (added < 0) return FALSE;
     TreeView_SetImageList(m_hWnd, m_hImages, TVSIL_NORMAL);

@@ -3,6 +3,8 @@
 #include "menubar.h"
 
 #include <shellproto.h>
+#include "common_controls.h"
+
 #include <strsafe.h>
 
 namespace {
@@ -216,8 +218,7 @@ bool RegisterMenuBarClass()
     static bool registered = false;
     if (registered)
         return true;
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    common_controls::Init(ICC_BAR_CLASSES);
     WNDCLASSW wc = {};
     wc.lpfnWndProc = MenuBarProc;
     wc.hInstance = AygInstance();

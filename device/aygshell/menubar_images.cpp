@@ -1,6 +1,8 @@
 // Images of the menu bar's tool buttons.
 #include "menubar.h"
 
+#include "common_controls.h"
+
 namespace {
 
 const COLORREF kTransparent = RGB(0xC0, 0xC0, 0xC0);
@@ -28,11 +30,11 @@ LRESULT AddImages(MenuBar* bar, const TBADDBITMAP* add)
     if (!bitmap)
         return -1;
     if (!bar->images) {
-        bar->images = ImageList_Create(bar->imageWidth, bar->imageHeight, ILC_COLOR24 | ILC_MASK, 4, 4);
+        bar->images = common_controls::CreateImageList(bar->imageWidth, bar->imageHeight, ILC_COLOR24 | ILC_MASK, 4, 4);
         if (bar->images)
             SendMessageW(bar->toolbar, TB_SETIMAGELIST, 0, (LPARAM)bar->images);
     }
-    int first = bar->images ? ImageList_AddMasked(bar->images, bitmap, kTransparent) : -1;
+    int first = bar->images ? common_controls::AddMasked(bar->images, bitmap, kTransparent) : -1;
     DeleteObject(bitmap);
     return first;
 }
@@ -53,7 +55,7 @@ void AddBitmapStrip(MenuBar* bar, HINSTANCE module, int bitmapId, int count)
 void FreeImages(MenuBar* bar)
 {
     if (bar->images) {
-        ImageList_Destroy(bar->images);
+        common_controls::DestroyImageList(bar->images);
         bar->images = nullptr;
     }
 }

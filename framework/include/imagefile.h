@@ -87,6 +87,13 @@ public:
     using CVOImage::Draw;  // (hdc, x, y, width, height): opaque, natural or stretched
 
     BOOL Load(HDC hdc, LPCWSTR path);
+    // For pictures a program keeps for its whole life: a Windows bitmap
+    // file (.bmp) is read without the decoder, at the screen's depth; any
+    // other picture is decoded as Load does and then kept in as few bits as
+    // hold it exactly: 8 bits with a palette for at most 256 colours (every
+    // GIF), else 24.  Drawing and GetPixel give the same colours as after
+    // Load; memory and drawing time differ (see image_stored.cpp).
+    BOOL LoadStored(HDC hdc, LPCWSTR path);
     // A resource of type "IMAGE" in the program's own module.
     BOOL LoadFromResource(HDC hdc, UINT resourceId);
 
@@ -107,6 +114,8 @@ public:
 
 protected:
     RECT WholeImage() const;
+    // Replaces the bitmap with its 8-bit (palette) or 24-bit copy.
+    void Compact();
 
     HDC m_hdc = nullptr;  // the context given at load time
 };

@@ -8,19 +8,28 @@
 
 int CKetraWnd::ShowApplet(LPCWSTR name, int open)
 {
-    // Copied first: the caller's text may belong to the applet unloaded below.
+    CAxDllInfo info = {};
+    if (CAxReg::InitInfo(&info, AX_APPLETS_KEY, name ? name : L""))
+        CAxReg::GetAppletInfo(&info);  // without a registration the path stays empty
+    return ShowApplet(name, info.szDLL, open);
+}
+
+int CKetraWnd::ShowApplet(LPCWSTR name, LPCWSTR dllPath, int open)
+{
+    // Copied first: the caller's text may belong to the applet unloaded
+    // below, or to the applet list a menu reloads.
     wchar_t applet[CKetraSettings::kNameLength] = {};
+    wchar_t library[MAX_PATH] = {};
     if (name)
         StringCchCopyW(applet, CKetraSettings::kNameLength, name);
+    if (dllPath)
+        StringCchCopyW(library, MAX_PATH, dllPath);
 
-    CAxDllInfo info = {};
-    if (CAxReg::InitInfo(&info, AX_APPLETS_KEY, applet))
-        CAxReg::GetAppletInfo(&info);  // without a registration the path stays empty
+    // Written before the load, so that an applet that fails on the way is
+    // the one the setting names; a success leaves it as it is.
     CKetraSettings::WriteCurrentApplet(applet);
-
-    int shown = LoadApplet(applet, info.szDLL);
+    int shown = LoadApplet(applet, library);
     if (shown) {
-        CKetraSettings::WriteCurrentApplet(applet);
         m_history.Record(applet);
     } else {
         StartOptionProgram();
@@ -96,7 +105,9 @@ void CKetraWnd::SizeApplet()
     const int barHeight = area.top + height + m_nBottomMargin;
     ::MoveWindow(m_pApplet->GetHWnd(), left, area.top, width, height, FALSE);
     if (m_bMaxWin) {
-        SetWindowSize(-1, barHeight);
+        // Applets of one height (most of them) leave the bar where it is.
+        if (GetWindowRect().Height() != barHeight)
+            SetWindowSize(-1, barHeight);
         m_rcMax = GetWindowRect();
         Invalidate(FALSE);
         m_pApplet->ShowWindow();

@@ -10,7 +10,7 @@ void CKetraWnd::DrawAppletBackground(const TODAYDRAWWATERMARKINFO* info)
         // picture off until the program ends.
         m_bBkTried = 1;
         CImage* image = new CImage;
-        if (image->Load(info->hdc, m_settings.m_szBkImage)) {
+        if (image->LoadStored(info->hdc, m_settings.m_szBkImage)) {
             m_pBkImage = image;
         } else {
             delete image;

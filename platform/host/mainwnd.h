@@ -50,6 +50,8 @@ public:
     // Shows the registered applet of that name (another one when it fails)
     // and, when open is set, opens the bar.  1 when that applet is shown.
     int ShowApplet(LPCWSTR name, int open);
+    // The same for a registration already read (from the applet list).
+    int ShowApplet(LPCWSTR name, LPCWSTR dllPath, int open);
     LPCWSTR GetAppletName() const { return m_szAppletName; }
 
 private:

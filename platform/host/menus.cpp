@@ -96,5 +96,5 @@ void CKetraWnd::ChooseApplet(int position)
         return;
     const CAxDllInfo* info = list->GetDllInfo(position);
     if (info)
-        ShowApplet(info->szName, 1);
+        ShowApplet(info->szName, info->szDLL, 1);
 }

@@ -46,6 +46,9 @@ public:
     // then 0); absent values leave their fields unchanged, notify excepted.
     // Text longer than its field is cut to fit.
     static BOOL GetAppletInfo(CAxDllInfo* info);
+    // The same from the registration's key under a branch already open
+    // (the name is taken from the record, the key field left as it is).
+    static BOOL GetAppletInfo(HKEY branch, CAxDllInfo* info);
     static BOOL HasApplet(LPCWSTR branch, LPCWSTR name);
     static BOOL DelApplet(LPCWSTR branch, LPCWSTR name);
     // Writes Type, Options, Order, Enabled, DLL, Group, Notify in that order
@@ -60,6 +63,10 @@ public:
 
     // Fills name and key of a fresh (zeroed) record; 0 when either does not fit.
     static BOOL InitInfo(CAxDllInfo* info, LPCWSTR branch, LPCWSTR name);
+
+private:
+    // The values of an open registration key; 0 unless Type can be read.
+    static BOOL ReadValues(CRegistry& key, CAxDllInfo* info);
 };
 
 class KTREG_API CAxRegList {

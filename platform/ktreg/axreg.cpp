@@ -54,6 +54,22 @@ BOOL CAxReg::GetAppletInfo(CAxDllInfo* info)
     CRegistry key;
     if (!key.Open(HKEY_LOCAL_MACHINE, path, TRUE))
         return 0;
+    return ReadValues(key, info);
+}
+
+BOOL CAxReg::GetAppletInfo(HKEY branch, CAxDllInfo* info)
+{
+    if (!info)
+        return 0;
+    info->dwType = 0;
+    CRegistry key;
+    if (!branch || !key.Open(branch, info->szName, TRUE))
+        return 0;
+    return ReadValues(key, info);
+}
+
+BOOL CAxReg::ReadValues(CRegistry& key, CAxDllInfo* info)
+{
     if (!key.ReadDWORD(L"Type", &info->dwType))
         return 0;
     ReadTextField(key, L"DLL", info->szDLL, CAxDllInfo::kDllChars);

@@ -15,11 +15,16 @@ CAxRegList::~CAxRegList()
 
 BOOL CAxRegList::LoadList(LPCWSTR branch)
 {
-    if (m_bLoaded)
-        CleanUp();
-    int count = CAxReg::GetAppletCount(branch);
+    // Also after a load that failed half-way: its records go too.
+    CleanUp();
+    // One open of the branch serves the count and every registration.
     if (!OpenReg(branch))
         return 0;
+    DWORD subkeys = 0;
+    if (RegQueryInfoKeyW(m_pReg->GetHandle(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        subkeys = 0;
+    const int count = static_cast<int>(subkeys);
 
     if (count > 0) {
         m_ppList = new (std::nothrow) CAxDllInfo*[count]();
@@ -145,7 +150,7 @@ BOOL CAxRegList::EnumDllInfo(int index, CAxDllInfo* info)
         info->szName[0] = L'\0';
         return 0;
     }
-    return CAxReg::GetAppletInfo(info);
+    return CAxReg::GetAppletInfo(m_pReg->GetHandle(), info);
 }
 
 void CAxRegList::CleanUp()

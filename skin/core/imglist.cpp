@@ -29,7 +29,7 @@ CImage* CSharedImage::LoadImageW(CDC* dc, LPCWSTR path)
         return nullptr;
     }
     CImage* image = new CImage;
-    if (!image->Load(dc ? dc->GetSafeHdc() : nullptr, path) || !image->IsLoaded()) {
+    if (!image->LoadStored(dc ? dc->GetSafeHdc() : nullptr, path) || !image->IsLoaded()) {
         delete image;
         m_szPath[0] = L'\0';
         return nullptr;

@@ -4,6 +4,25 @@
 
 namespace {
 
+double ClockMs()
+{
+    static LARGE_INTEGER frequency = {};
+    if (!frequency.QuadPart)
+        ::QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// Waits until the clock reads until; drawing time is taken out of the
+// frame's wait instead of adding to it.
+void SleepUntil(double until)
+{
+    const double left = until - ClockMs();
+    if (left > 0)
+        ::Sleep(static_cast<DWORD>(left + 0.5));
+}
+
 ULONGLONG SystemTimeNow()
 {
     FILETIME now;
@@ -41,6 +60,8 @@ int CMMSkinWnd::TransitTrack(const RECT& from, const RECT& to, int steps, int de
     if (!dc)
         return 1;
     // The frames between the two ends only: the window itself shows them.
+    // Each frame ends delayMs after the previous one, on the clock.
+    const double start = ClockMs();
     for (int i = 1; i <= steps - 2; ++i) {
         // The outline runs through (right, bottom), one column and row
         // further than a rectangle's border.
@@ -50,7 +71,7 @@ int CMMSkinWnd::TransitTrack(const RECT& from, const RECT& to, int steps, int de
         DrawOutline(dc, frame);
         ::GdiFlush();
         if (delayMs > 0)
-            ::Sleep(static_cast<DWORD>(delayMs));
+            SleepUntil(start + static_cast<double>(i) * delayMs);
         DrawOutline(dc, frame);
     }
     ::DeleteDC(dc);

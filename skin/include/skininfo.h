@@ -183,8 +183,9 @@ public:
     CSharedImage(const CSharedImage&) = delete;
     CSharedImage& operator=(const CSharedImage&) = delete;
 
-    // Decodes the file with the context's bit depth (the screen's for a null
-    // context).  Returns the image, or null (and holds none) on failure.
+    // Reads the file as CImage::LoadStored does: a bitmap file at its own
+    // depth, other pictures decoded at the context's (the screen's for a
+    // null context).  Returns the image, or null (and holds none) on failure.
     CImage* LoadImageW(CDC* dc, LPCWSTR path);
     CImage* GetImage() const { return m_pImage; }
     LPCWSTR GetPath() const { return m_szPath; }

@@ -72,6 +72,46 @@ TEST(ImageDecode, DecodesBmpGifPngAndJpegFiles)
     ExpectQuadrants(screenDepth, 0);
 }
 
+// The bits a picture is kept in, as its bitmap says.
+int BitsOf(const CImage& image)
+{
+    BITMAP info = {};
+    return GetObjectW(static_cast<HBITMAP>(image), sizeof(info), &info) ? info.bmBitsPixel : 0;
+}
+
+// Kept in fewer bits, a picture still draws every pixel exactly: a GIF in a
+// palette, a many-coloured PNG in 24 bits; a bitmap file read without the
+// decoder at the screen's depth.
+TEST(ImageDecode, StoredPicturesDrawTheSameInFewerBits)
+{
+    ScratchFolder scratch(L"image_decode");
+    const auto gradient = [](int x, int y) { return RGB(x * 15, y * 15, (x + y) * 7); };  // 289 colours
+    ASSERT_TRUE(WriteBmp(scratch / L"quadrants.bmp", 16, 16, Quadrants));
+    ASSERT_TRUE(WritePicture(scratch / L"quadrants.gif", PictureFormat::Gif, 16, 16, Quadrants));
+    ASSERT_TRUE(WritePicture(scratch / L"many.png", PictureFormat::Png, 17, 17, gradient));
+
+    CImage bitmapFile, gif, png;
+    ASSERT_TRUE(bitmapFile.LoadStored(nullptr, (scratch / L"quadrants.bmp").c_str()));
+    ASSERT_TRUE(gif.LoadStored(nullptr, (scratch / L"quadrants.gif").c_str()));
+    ASSERT_TRUE(png.LoadStored(nullptr, (scratch / L"many.png").c_str()));
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(BitsOf(bitmapFile), GetDeviceCaps(screen, BITSPIXEL));
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(BitsOf(gif), 8);
+    EXPECT_EQ(BitsOf(png), 24);
+    ExpectQuadrants(bitmapFile, 0);
+    ExpectQuadrants(gif, 0);
+    EXPECT_EQ(gif.GetPixel(12, 3), Quadrants(12, 3));
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 17; ++x)
+            ASSERT_EQ(png.GetPixel(x, y), gradient(x, y)) << x << "," << y;
+
+    // A broken bitmap file is no picture, whichever way it is read.
+    ASSERT_TRUE(WriteBytes(scratch / L"broken.bmp", "BM not really"));
+    EXPECT_FALSE(bitmapFile.LoadStored(nullptr, (scratch / L"broken.bmp").c_str()));
+    EXPECT_FALSE(bitmapFile.IsLoaded());
+}
+
 TEST(ImageDecode, AFailedLoadEmptiesTheImage)
 {
     ScratchFolder scratch(L"image_decode");

@@ -109,6 +109,35 @@ TEST_F(AxRegTest, LoadingSortsAndRenumbersTheOrders)
     EXPECT_EQ(2u, order);
 }
 
+// The host reloads one list object on every menu command: each load shows
+// the branch as it is now, every value of each registration read again.
+TEST_F(AxRegTest, ALoadedListFollowsTheBranch)
+{
+    Add(L"A", 1);
+    Add(L"B", 2, 0, 0, L"Tools");
+    CAxRegList list;
+    ASSERT_TRUE(list.LoadList(kBranch));
+    ASSERT_EQ(2, list.GetCount());
+
+    ASSERT_TRUE(CAxReg::DelApplet(kBranch, L"A"));
+    Add(L"C", 0);
+    Add(L"B", 3, 1, 0, L"Games");
+    ASSERT_TRUE(list.LoadList(kBranch));
+    ASSERT_EQ(2, list.GetCount());
+    EXPECT_EQ(2, list.GetEnableCount());
+    EXPECT_STREQ(L"C", list.GetDllInfo(0)->szName);
+    const CAxDllInfo* b = list.GetDllInfo(1);
+    EXPECT_STREQ(L"B", b->szName);
+    EXPECT_STREQ(kBranch, b->szKey);
+    EXPECT_STREQ(L"Games", b->szGroup);
+    EXPECT_STREQ(L"\\Program Files\\B.dll", b->szDLL);
+
+    // A branch that went away leaves an empty list, not the last one.
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kBranch);
+    EXPECT_FALSE(list.LoadList(kBranch));
+    EXPECT_EQ(0, list.GetCount());
+}
+
 TEST_F(AxRegTest, EnabledHiddenAndEnumeration)
 {
     Add(L"Shown", 0, 1, 0);

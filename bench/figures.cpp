@@ -225,11 +225,6 @@ bool LoadAndShowOnce(const std::wstring& library, HWND parent, double* ms)
 
 }  // namespace
 
-double MedianOf(std::vector<double> values)
-{
-    return Median(std::move(values));
-}
-
 bool SwitchApplet(HWND bar, int position)
 {
     return SwitchTo(bar, position);

@@ -64,8 +64,6 @@ HostFigures MeasureHost(const BenchPlaces& places, int runs, int objectSwitches)
 
 // Baselines measured without the bar: the trivial applet loaded and shown
 // by hand, and the empty program's window of the bar's size redrawn.
-// The median of the values (0 for none).
-double MedianOf(std::vector<double> values);
 // Menu command 1200 + position to the bar, then everything painted; false
 // when the bar did not answer.
 bool SwitchApplet(HWND bar, int position);
@@ -76,6 +74,7 @@ bool MeasureAppletBaseline(const BenchPlaces& places, const RECT& area, int runs
 bool MeasureRepaintBaseline(const BenchPlaces& places, const RECT& area, int runs, double* medianMs);
 
 // Helpers the other packs' figures share.
+// The median of the values (0 for none).
 double MedianOf(std::vector<double> values);
 // Until nothing is left to paint in the window and its children.
 void PaintNow(HWND window);

@@ -139,6 +139,8 @@ int RemoteListView::ColumnWidth() const
 
 bool RemoteListView::TapRow(int row)
 {
+    // A row scrolled out of sight is brought in first, as a user scrolls to it.
+    SendWaiting(list_, LVM_ENSUREVISIBLE, row, FALSE);
     const RECT rect = RowOnScreen(row);
     // Beside the check box, which a tap would toggle.
     return rect.left < rect.right && Tap(rect.left + 40, (rect.top + rect.bottom) / 2) &&

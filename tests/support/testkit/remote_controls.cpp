@@ -61,9 +61,10 @@ int RemoteListView::Count() const
     return (int)SendWaiting(list_, LVM_GETITEMCOUNT, 0, 0);
 }
 
-std::wstring RemoteListView::Text(int row) const
+std::wstring RemoteListView::Text(int row, int column) const
 {
     LVITEMW item = {};
+    item.iSubItem = column;
     item.pszText = reinterpret_cast<LPWSTR>(block_.At(kTextOffset));
     item.cchTextMax = kTextChars;
     if (!block_.Write(0, &item, sizeof(item)))
@@ -77,11 +78,11 @@ std::wstring RemoteListView::Text(int row) const
     return text;
 }
 
-std::vector<std::wstring> RemoteListView::Texts() const
+std::vector<std::wstring> RemoteListView::Texts(int column) const
 {
     std::vector<std::wstring> texts;
     for (int row = 0, rows = Count(); row < rows; ++row)
-        texts.push_back(Text(row));
+        texts.push_back(Text(row, column));
     return texts;
 }
 
@@ -138,7 +139,7 @@ int RemoteListView::ColumnWidth() const
 
 bool RemoteListView::TapRow(int row)
 {
-    // Scrolled into view first, as the user scrolls to a row below the list's end.
+    // A row scrolled out of sight is brought in first, as a user scrolls to it.
     SendWaiting(list_, LVM_ENSUREVISIBLE, row, FALSE);
     const RECT rect = RowOnScreen(row);
     // Beside the check box, which a tap would toggle.

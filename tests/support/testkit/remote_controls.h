@@ -43,8 +43,9 @@ public:
     bool Ready() const { return block_.Ready(); }
     HWND Handle() const { return list_; }
     int Count() const;
-    std::wstring Text(int row) const;
-    std::vector<std::wstring> Texts() const;
+    // The text of a row's column (0: the item itself, 1...: its subitems).
+    std::wstring Text(int row, int column = 0) const;
+    std::vector<std::wstring> Texts(int column = 0) const;
     int Find(const std::wstring& text) const;  // -1 when no row has it
     bool Checked(int row) const;
     std::vector<bool> CheckMarks() const;

@@ -38,7 +38,7 @@ struct SetupRegValue {
 };
 
 struct SetupLink {
-    WORD baseFolder = 0;  // 0: the spec is a whole path
+    WORD baseFolder = 0;  // 0: the path is whole
     WORD target = 0;      // a file id (or a folder id)
     WORD kind = 0;        // 1 a file, 0 a folder
     std::vector<std::wstring> parts;  // folders, then the shortcut's name

@@ -25,11 +25,11 @@ void Put32(std::string* out, unsigned value)
 
 std::string Ids(std::initializer_list<unsigned> ids)
 {
-    std::string spec;
+    std::string text;
     for (unsigned id : ids)
-        Put16(&spec, id);
-    Put16(&spec, 0);
-    return spec;
+        Put16(&text, id);
+    Put16(&text, 0);
+    return text;
 }
 
 // A setup file of records as given; strings 1 and 2 are the application's
@@ -45,29 +45,29 @@ struct SetupBuilder {
         strings.push_back(text);
         return (unsigned)strings.size();
     }
-    void Folder(unsigned id, const std::string& spec)
+    void Folder(unsigned id, const std::string& text)
     {
-        Put16(&folders, id), Put16(&folders, (unsigned)spec.size()), folders += spec, ++counts[0];
+        Put16(&folders, id), Put16(&folders, (unsigned)text.size()), folders += text, ++counts[0];
     }
     void File(unsigned id, unsigned folder, unsigned number, unsigned flags, const std::string& name)
     {
         Put16(&files, id), Put16(&files, folder), Put16(&files, number), Put32(&files, flags);
         Put16(&files, (unsigned)name.size() + 1), files += name + '\0', ++counts[1];
     }
-    void Key(unsigned id, unsigned root, const std::string& spec)
+    void Key(unsigned id, unsigned root, const std::string& text)
     {
-        Put16(&keys, id), Put16(&keys, root), Put16(&keys, 0), Put16(&keys, (unsigned)spec.size());
-        keys += spec, ++counts[2];
+        Put16(&keys, id), Put16(&keys, root), Put16(&keys, 0), Put16(&keys, (unsigned)text.size());
+        keys += text, ++counts[2];
     }
     void Value(unsigned key, unsigned substitute, unsigned type, const std::string& name, const std::string& data)
     {
         Put16(&values, counts[3] + 1), Put16(&values, key), Put16(&values, substitute), Put32(&values, type);
         Put16(&values, (unsigned)(name.size() + 1 + data.size())), values += name + '\0' + data, ++counts[3];
     }
-    void Link(unsigned target, unsigned kind, const std::string& spec)
+    void Link(unsigned target, unsigned kind, const std::string& text)
     {
         Put16(&links, counts[4] + 1), Put16(&links, 0), Put16(&links, 0), Put16(&links, target);
-        Put16(&links, kind), Put16(&links, (unsigned)spec.size()), links += spec, ++counts[4];
+        Put16(&links, kind), Put16(&links, (unsigned)text.size()), links += text, ++counts[4];
     }
 
     std::string Bytes() const

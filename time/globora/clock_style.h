@@ -26,10 +26,10 @@ const FontSpec kHeaderCityFont = {13, FW_BOLD};   // header in city mode
 const FontSpec kNameFont = {12, FW_NORMAL};       // city names, weekday, AM/PM
 const FontSpec kListFont = {13, FW_NORMAL};       // the city list
 
-// A font of the spec (the caller deletes it).
-inline HFONT CreateStyleFont(const FontSpec& spec)
+// A font of this style (the caller deletes it).
+inline HFONT CreateStyleFont(const FontSpec& style)
 {
-    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    return CreateFontW(style.height, 0, 0, 0, style.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, kFontFace);
 }
 

@@ -2,7 +2,10 @@
 // lists, its schedule buttons, closing), and its control-panel entry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cplext.h>
+#include <htmlctrl.h>
 
 #include "theme_programs.h"
 
@@ -20,6 +23,7 @@ enum {
 const UINT kSwitchMessage = 2308;
 const UINT kScheduleButton1 = 7001;
 const DWORD kWait = 10000;
+const COLORREF kAuroraMark = RGB(0xF0, 0xF0, 0x60);  // the static mark of Aurora's movie
 // The theme files the test device holds: two in ROM, eight seeded
 // documents, one on the card.
 const size_t kDeviceThemes = 11;
@@ -225,4 +229,61 @@ TEST_F(EditorTest, ControlPanelEntryOpensTheEditor)
     EXPECT_NE(nullptr, testkit::WaitForWindow(kEditorClass, kWait));
     testkit::EndProcesses(L"Turnsel.exe");
     panel.Kill();
+}
+
+// The theme library's animated preview finds the device's HTML view and
+// plays the theme's movie there, from a page it writes beside the movie
+// (here a folder named with its drive, as a program's own folder is).
+TEST_F(EditorTest, ShowAniTskPlaysTheMovieInAViewOfItsOwn)
+{
+    TempSlots slots(m_folder, L"Ani.");
+    CTskInfo theme;
+    ASSERT_TRUE(ReadTheme(L"\\My Documents\\Aurora.tsk", &theme, slots.Paths()));
+    testkit::TestWindow parent(L"AnimatedPreviewParent", RECT{0, 40, 240, 140});
+    const RECT box = {0, 10, 240, 70};
+    DeviceLog log;
+    HWND view = ShowAniTsk(GetModuleHandleW(nullptr), parent.hwnd(), &theme, &box);
+    ASSERT_NE(nullptr, view);
+    EXPECT_EQ(std::wstring(DISPLAYCLASS), testkit::ClassOf(view));
+    EXPECT_TRUE(IsWindowVisible(view));
+    EXPECT_TRUE(testkit::FileExists(m_folder / L"Preview.htm"));
+    EXPECT_TRUE(log.WaitFor(L"240x60, 24 frames at 12 fps", kWait));
+    EXPECT_TRUE(PumpUntil([&] { return testkit::ScreenPixel(view, 10, 10) == kAuroraMark; }, kWait));
+    DestroyWindow(view);
+    EXPECT_TRUE(log.WaitFor(L"flash: stop", kWait));
+}
+
+// The editor's preview plays a chosen animated theme in its view and hides
+// the view, stopping the movie, for a still one.
+TEST_F(EditorTest, PreviewPlaysAnAnimatedThemeAndHidesForAStillOne)
+{
+    ASSERT_TRUE(WriteSchedule(0, 5, CSchedule::kSequential, {}));
+    auto editor = Open(L"0");
+    ASSERT_TRUE(editor->Started());
+    auto list = editor->List(kList);
+    const int aurora = list->Find(L"Aurora"), ocean = list->Find(L"Ocean");
+    ASSERT_GE(aurora, 0);
+    ASSERT_GE(ocean, 0);
+    DeviceLog log;
+    ASSERT_TRUE(list->TapRow(aurora));
+    EXPECT_TRUE(log.WaitFor(L"RoTmp.003\" 240x60, 24 frames at 12 fps", kWait));
+    HWND view = testkit::FindChild(editor->Main(), DISPLAYCLASS);
+    ASSERT_NE(nullptr, view);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(view) != FALSE; }, kWait));
+    // The movie's mark, somewhere in the page the stage is scaled into.
+    auto markShown = [&] {
+        const RECT area = testkit::WindowRect(view);
+        for (int y = area.top; y < area.bottom; ++y) {
+            const std::vector<COLORREF> row = testkit::ScreenRow(y, area.left, area.right);
+            if (std::find(row.begin(), row.end(), kAuroraMark) != row.end())
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(PumpUntil(markShown, kWait));
+
+    log.Restart();
+    ASSERT_TRUE(list->TapRow(ocean));
+    EXPECT_TRUE(log.WaitFor(L"flash: stop", kWait));
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(view); }, kWait));
 }

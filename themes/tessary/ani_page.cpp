@@ -220,8 +220,11 @@ HWND ShowAniTsk(HINSTANCE instance, HWND parent, const CTskInfo* info, const REC
     wmemcpy(preview + folderLength, kPreviewName, wcslen(kPreviewName) + 1);
     SaveAniTskPreviewHtml(preview, info, rect->right - rect->left, rect->bottom - rect->top);
 
+    // The view takes device paths: a drive the program's own paths may carry
+    // (from GetModuleFileName) is left out.
+    const wchar_t* devicePath = preview[0] && preview[1] == L':' ? preview + 2 : preview;
     wchar_t address[MAX_PATH + 8];
-    _snwprintf(address, MAX_PATH + 7, L"file://%ls", preview);
+    _snwprintf(address, MAX_PATH + 7, L"file://%ls", devicePath);
     address[MAX_PATH + 7] = L'\0';
     SendMessageW(viewer, DTM_NAVIGATE, 0, reinterpret_cast<LPARAM>(address));
     ShowWindow(viewer, SW_SHOW);

@@ -93,8 +93,10 @@ void CThemePreview::ShowPage(bool animated, const CTskInfo& theme)
         written = out.OpenFile(page) && out.WriteFile(kBlankPage, 0, sizeof kBlankPage - 1) && out.CloseFile();
     }
     if (written) {
+        // The view takes device paths: the program's folder comes with a drive.
+        const wchar_t* devicePath = page[0] && page[1] == L':' ? page + 2 : page;
         wchar_t address[MAX_PATH + 8];
-        if (SUCCEEDED(StringCchPrintfW(address, MAX_PATH + 8, L"file://%ls", page)))
+        if (SUCCEEDED(StringCchPrintfW(address, MAX_PATH + 8, L"file://%ls", devicePath)))
             ::SendMessageW(m_viewer, DTM_NAVIGATE, 0, (LPARAM)address);
     }
     ::ShowWindow(m_viewer, animated && written ? SW_SHOW : SW_HIDE);

@@ -1,12 +1,14 @@
 // Skinnow, the media player's skin browser, in the test's process under a
-// stand-in host: its thumbnails and their order, Apply with and without a
-// running player, Delete where it is allowed, and skins it must skip.
+// stand-in host (its thumbnails and their order, Apply with and without a
+// running player, Delete where it is allowed, and skins it must skip), and
+// on the bar while it loads.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "../../bench/footprint.h"
 #include "theme_test_support.h"
 
 namespace {
@@ -141,6 +143,16 @@ TEST_F(SkinnowTest, MenuGreysDeleteForForeignSkins)
     EXPECT_TRUE(foreign[3].grayed) << "outside the player's folder";
     ASSERT_EQ(4u, ram.size());
     EXPECT_FALSE(ram[3].grayed) << ToUtf8(ram[0].text);
+
+    // The command sent without the menu deletes nothing outside either.
+    Menu(0);
+    {
+        BoxAnswerer yes(L"Delete", IDYES, 2000);
+        host_->Send(WM_COMMAND, 1002);
+        EXPECT_EQ(L"<no box>", yes.Text());
+    }
+    EXPECT_TRUE(FileExists(outside / L"Ember.skn"));
+    EXPECT_TRUE(FileExists(outside / L"Ember.gif"));
 }
 
 // Without a player: the settings are written and the player starts with
@@ -204,4 +216,38 @@ TEST_F(SkinnowTest, DeleteRemovesTheSkinsFolder)
     }
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(folder.c_str()));
     EXPECT_EQ(L"Ember", Menu(1)[0].text) << "the next one moved up";
+}
+
+// The bar frees the browser's library right after its window goes: twenty
+// switches away while the loader is making previews must neither take the
+// bar down nor leave drawing objects behind, and the last load completes.
+TEST_F(SkinnowTest, SwitchingAwayWhileLoadingLeavesTheBarWellAndTidy)
+{
+    for (int i = 0; i < 16; ++i) {
+        const std::wstring name = L"Extra" + std::to_wstring(i);
+        MakeSkin(name.c_str(), "; a copy\r\nBackground Face.bmp\r\n");
+    }
+    AppletOnBar bar(L"WMP Skin Browser");
+    ASSERT_TRUE(bar.Shown());
+    DWORD barProcessId = 0;
+    GetWindowThreadProcessId(bar.Bar(), &barProcessId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, barProcessId);
+    ASSERT_NE(nullptr, process);
+    auto loaded = [&] { return bar.Window() && bar.Pixel(8, 5) == RGB(0, 0, 0); };
+    ASSERT_TRUE(PumpUntil(loaded, 10000));
+    const ObjectCounts before = CountObjects(process, barProcessId);
+
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(ChooseApplet(L"About")) << "round " << i;
+        ASSERT_TRUE(ChooseApplet(L"WMP Skin Browser")) << "round " << i;
+        PumpMessages(20 + 15 * (i % 5));  // part way into the loading
+        ASSERT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), WaitForSingleObject(process, 0)) << "the bar ended, round " << i;
+    }
+    EXPECT_TRUE(PumpUntil(loaded, 10000));
+    PumpMessages(500);
+    const ObjectCounts after = CountObjects(process, barProcessId);
+    CloseHandle(process);
+    EXPECT_TRUE(IsWindow(bar.Bar()));
+    EXPECT_LE(after.gdi, before.gdi + 10) << before.gdiSource;
+    EXPECT_LE(after.user, before.user + 5) << before.userSource;
 }

@@ -146,12 +146,14 @@ void CSkinnowWnd::OnLButtonUp(CPoint point)
     ShowSkinMenu(index, point);
 }
 
-// Delete is offered only for a skin in a sub-folder of the player's folder
-// itself, in RAM, once every preview is made.
-void CSkinnowWnd::ShowSkinMenu(int /*index*/, CPoint point)
+// Only a skin in a sub-folder of the player's folder itself, in RAM, may be
+// deleted, and only once every preview is made.  Asked again when the
+// command comes, which another program may send without the menu.
+bool CSkinnowWnd::SkinDeletable() const
 {
-    WCHAR folder[MAX_PATH], title[MAX_PATH];
-    StringCchCopyW(folder, MAX_PATH, m_szSkin);
+    WCHAR folder[MAX_PATH];
+    if (FAILED(StringCchCopyW(folder, MAX_PATH, m_szSkin)))
+        return false;
     wchar_t* slash = wcsrchr(folder, L'\\');
     if (slash)
         *slash = L'\0';
@@ -161,8 +163,13 @@ void CSkinnowWnd::ShowSkinMenu(int /*index*/, CPoint point)
                         _wcsnicmp(folder, PLAYER_FOLDER, playerLength) == 0 && parentEnd[1] != L'\0';
     const DWORD attributes = ::GetFileAttributesW(m_szSkin);
     const bool inRom = attributes == INVALID_FILE_ATTRIBUTES || (attributes & kInRom);
-    const bool deletable = direct && !inRom && LoadingFinished();
+    return direct && !inRom && LoadingFinished();
+}
 
+void CSkinnowWnd::ShowSkinMenu(int /*index*/, CPoint point)
+{
+    WCHAR title[MAX_PATH];
+    const bool deletable = SkinDeletable();
     StringCchCopyW(title, MAX_PATH, m_szName);
     if (wchar_t* dot = wcsrchr(title, L'.'))
         *dot = L'\0';
@@ -187,7 +194,7 @@ LRESULT CSkinnowWnd::OnCommand(UINT id, UINT code)
             Apply();
         return 0;
     case kDelete:
-        if (m_nSelected >= 0 && LoadingFinished())
+        if (m_nSelected >= 0 && SkinDeletable())
             Delete();
         return 0;
     default:

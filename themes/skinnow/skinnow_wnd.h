@@ -35,6 +35,7 @@ private:
     void Draw();
     bool LoadingFinished() const { return m_loader.IsFinished() != FALSE; }
     CThumbList* List() const { return m_loader.GetList(); }
+    bool SkinDeletable() const;
     void ShowSkinMenu(int index, CPoint point);
     void Apply();
     void Delete();

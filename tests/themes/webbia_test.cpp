@@ -272,3 +272,52 @@ TEST_F(WebbiaTest, TodaySettingsRunsTheOptionsAndReloadsTheTodayScreen)
     BroadcastSettingChange(0);
     EXPECT_TRUE(log.WaitFor(L"today: item \"Owner and Date\" loaded", 10000));
 }
+
+// The settings program's "Import" registers the item as a side-bar applet
+// (switched off); switched on, the bar loads it and it plays the animated
+// theme in force at the page's height plus 14.
+TEST_F(WebbiaTest, ImportedIntoTheBarItPlaysTheThemeThere)
+{
+    RegistrySandbox system{{kSystemKey}};
+    ASSERT_TRUE(system.Saved());
+    CloseSettingsAndBar();
+    const std::wstring applet = std::wstring(kAppletsKey) + L"\\" + kItemName;
+    DeleteKey(applet);
+    std::wstring theme = folder_ / L"Aurora.tsk";
+    ASSERT_TRUE(CopyFileW(ThemeFixture(L"Aurora.tsk").c_str(), theme.c_str(), FALSE));
+    ASSERT_TRUE(ApplyTheme(theme.c_str()));
+    {
+        ProgramDriver settings(kSettingsProgram, kSettingsClass);
+        ASSERT_TRUE(settings.Started());
+        settings.MenuCommand(40040);  // the Applets page
+        auto list = settings.List(1001);
+        ASSERT_TRUE(list && list->Ready());
+        settings.PostCommand(1023);  // Import
+        EXPECT_NE(L"", MessageBoxes::WaitFor(L"Import Today Items"));
+        ASSERT_TRUE(MessageBoxes::Answer(IDOK));
+        const std::wstring said = MessageBoxes::WaitFor(L"Today Applet");
+        EXPECT_EQ(0u, said.find(L"Imported ")) << ToUtf8(said);
+        ASSERT_TRUE(MessageBoxes::Answer(IDOK));
+        int row = -1;
+        ASSERT_TRUE(PumpUntil([&] { return (row = list->Find(kItemName)) >= 0; }, 5000));
+        EXPECT_FALSE(list->Checked(row)) << "imported switched off";
+        ASSERT_TRUE(list->SetChecked(row, true));
+        ASSERT_TRUE(settings.CloseWith(IDOK));
+    }
+    // The settings program starts the bar as it ends; the bar below is
+    // started afresh once that one is up.
+    if (HWND started = WaitForWindow(KETRA_CLASS, 5000))
+        WaitUntilIdle(started);
+    EXPECT_EQ(kItem, ReadText(applet, L"DLL"));
+    EXPECT_EQ(L"Today Applet", ReadText(applet, L"Group"));
+    EXPECT_EQ(1u, ReadDword(applet, L"Enabled"));
+    EXPECT_EQ(1u, ReadDword(applet, L"Options"));
+
+    DeviceLog log;
+    AppletOnBar bar(kItemName);
+    ASSERT_TRUE(bar.Shown());
+    EXPECT_EQ(std::wstring(L"Webbia"), ClassOf(bar.Window()));
+    EXPECT_TRUE(log.WaitFor(L"htmlview: navigate \"file://\\Windows\\at2k.htm\" flags 0x1000", 10000));
+    EXPECT_TRUE(PumpUntil([&] { return Height(bar.Rect()) == 74; }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return bar.Pixel(10, 10) == RGB(0xF0, 0xF0, 0x60); }, 5000)) << "the movie's mark";
+}

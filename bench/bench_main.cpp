@@ -23,6 +23,7 @@
 #include "time_figures.h"
 #include "system_figures.h"
 #include "theme_tool_figures.h"
+#include "viewer_figures.h"
 
 namespace {
 
@@ -137,6 +138,11 @@ void PrintTiming(const char* what, const Timing& timing, const char* baseline, d
         return;
     }
     const double ratio = Ratio(timing.measuredMs, timing.baselineMs);
+    if (goal <= 0) {
+        std::printf("%s: %.2f ms; %s: %.2f ms; %.2fx (no goal)\n", what, timing.measuredMs, baseline,
+                    timing.baselineMs, ratio);
+        return;
+    }
     std::printf("%s: %.2f ms; %s: %.2f ms; %.2fx (goal <= %gx: %s)\n", what, timing.measuredMs, baseline,
                 timing.baselineMs, ratio, goal, Verdict(ratio <= goal));
 }
@@ -314,6 +320,19 @@ int wmain()
     PrintTiming("28 theme designer: start to first painted mock-up", tools.designer, "empty program to first paint",
                 2.0);
 
+    // The viewers: the skin browser, the animated-theme viewer, the Today
+    // screen playing a movie.
+    const ViewerFigures viewers = MeasureViewers(places, kStartRuns);
+    PrintTiming("29 skin browser: switch to first paint (from the trivial applet, bar open)", viewers.skinSwitch,
+                "the same switch to About", 1.5);
+    StringCchPrintfA(what, sizeof(what), "30 skin browser: switch to its %d previews made", viewers.previews);
+    PrintTiming(what, viewers.skinPreviews, "the same pictures decoded and stretched to 36x40", 1.5);
+    PrintTiming("31 animated-theme viewer: a theme chosen to its movie's first frame painted", viewers.themeToFrame,
+                "a view made and navigated straight to its page, to the same", 0);
+    StringCchPrintfA(what, sizeof(what), "32 Today screen's processor time over %d s while it plays a movie",
+                     viewers.cpuSeconds);
+    PrintTiming(what, viewers.todayCpu, "wall time", 0.1);
+
     // Every applet registered on the device, whichever packs are installed.
     const std::vector<MenuApplet> applets = ListMenuApplets(AX_APPLETS_KEY, {L"BenchA", L"BenchB"});
     PrintAppletTable(MeasureApplets(places, applets, kAppletRuns), L"About");
@@ -322,6 +341,7 @@ int wmain()
                      host.objectsOk && html.navigate.ok && html.scroll.ok && themes.apply.ok && themes.repaint.ok &&
                      input.keyboardSwitch.ok && input.typing.ok && system.launcher.ok && system.cache.ok &&
                      system.taskRefresh.ok && system.taskBarCpu.ok && system.systemBarCpu.ok && tools.thumbnails.ok &&
-                     tools.designer.ok;
+                     tools.designer.ok && viewers.skinSwitch.ok && viewers.skinPreviews.ok &&
+                     viewers.themeToFrame.ok && viewers.todayCpu.ok;
     return all ? 0 : 1;
 }

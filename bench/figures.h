@@ -80,5 +80,8 @@ double MedianOf(std::vector<double> values);
 void PaintNow(HWND window);
 // The bar's menu command for the applet at position, then the bar painted.
 bool SwitchTo(HWND bar, int position);
+// A program's processor time in milliseconds so far, found by the end of
+// its command line on this device (e.g. "\\Ketra.exe"); -1 when unknown.
+double ProcessorMsOf(const char* program);
 // The keyboard applet and the device's input panel, with the note pad in front.
 InputFigures MeasureInput(const BenchPlaces& places, int runs);

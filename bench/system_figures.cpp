@@ -88,12 +88,14 @@ std::string ReadProcFile(const std::wstring& path)
     return bytes;
 }
 
-// The side bar's processor time in milliseconds, from the host system's
+}  // namespace
+
+// A program's processor time in milliseconds, from the host system's
 // process table: Wine answers GetProcessTimes for another process with
-// zeros.  The bar is the process of this device (its Wine prefix) whose
-// command line is the bar's program; its user and system times (fields 14
-// and 15 of "stat") are in ticks of 10 ms.  -1 when it cannot be read.
-double BarProcessorMs()
+// zeros.  The program is the process of this device (its Wine prefix) whose
+// command line names it ("\\Ketra.exe"); its user and system times (fields
+// 14 and 15 of "stat") are in ticks of 10 ms.  -1 when it cannot be read.
+double ProcessorMsOf(const char* program)
 {
     char prefix[MAX_PATH] = "";
     if (!GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH))
@@ -110,7 +112,7 @@ double BarProcessorMs()
             continue;
         const std::wstring folder = L"Z:\\proc\\" + pid + L"\\";
         const std::string command = ReadProcFile(folder + L"cmdline");
-        if (command.find("\\Ketra.exe") == std::string::npos || command.find("\\Ketra.exe") > MAX_PATH)
+        if (command.find(program) == std::string::npos || command.find(program) > MAX_PATH)
             continue;
         if (ReadProcFile(folder + L"environ").find(ownPrefix) == std::string::npos)
             continue;
@@ -128,15 +130,17 @@ double BarProcessorMs()
     return ms;
 }
 
+namespace {
+
 // The bar's processor time over the idle period with the applet shown.
 bool IdleProcessorMs(const WatchedProgram& host, int position, double* ms)
 {
     if (!SwitchTo(host.window, position))
         return false;
     Sleep(1000);  // the switch's own work done
-    const double before = BarProcessorMs();
+    const double before = ProcessorMsOf("\\Ketra.exe");
     Sleep(kIdleMs);
-    const double after = BarProcessorMs();
+    const double after = ProcessorMsOf("\\Ketra.exe");
     if (before < 0 || after < 0)
         return false;
     *ms = after - before;

@@ -156,14 +156,6 @@ bool DecodeAndBlit(const wchar_t* picture, HWND today, double* ms)
     return true;
 }
 
-// Everything an apply changes, kept and put back.
-struct SavedTheme {
-    std::string today, start;
-    CTskColor colours;
-    wchar_t name[MAX_PATH] = L"";
-    int useStart = 0;
-};
-
 std::string Bytes(const wchar_t* path)
 {
     std::string bytes;
@@ -274,4 +266,14 @@ ThemeFigures MeasureThemes(int runs)
     if (!figures.repaint.ok && figures.repaint.problem.empty())
         figures.repaint.problem = figures.apply.ok ? "the Today screen did not show the picture" : figures.apply.problem;
     return figures;
+}
+
+SavedTheme SaveThemeInForce()
+{
+    return Save();
+}
+
+void PutThemeBack(const SavedTheme& saved)
+{
+    Restore(saved);
 }

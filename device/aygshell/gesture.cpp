@@ -12,6 +12,36 @@ constexpr DWORD kPollMs = 10;
 constexpr DWORD kForceHold = 1;
 constexpr DWORD kForceTap = 2;
 
+// The pen as the hardware reports it.  A window of another thread (a
+// program answering the task bar's hook about a press on the task bar)
+// never sees the pen's messages in its own queue, so for such a window the
+// wait ends on the pen's real state: up, or moved past the threshold.
+class HardwarePen {
+public:
+    explicit HardwarePen(const SHRGINFO& info)
+        : watch_(GetWindowThreadProcessId(info.hwndClient, nullptr) != GetCurrentThreadId()), down_(info.ptDown)
+    {
+        if (watch_)
+            ClientToScreen(info.hwndClient, &down_);
+    }
+
+    // True when the gesture cannot be a hold any more.
+    bool Ended() const
+    {
+        if (!watch_)
+            return false;
+        if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000))
+            return true;
+        POINT now;
+        return GetCursorPos(&now) &&
+               (abs(now.x - down_.x) > SHRG_THRESHOLD || abs(now.y - down_.y) > SHRG_THRESHOLD);
+    }
+
+private:
+    bool watch_;
+    POINT down_;
+};
+
 // True when the pen is still down, within the threshold, after the hold
 // time.  Nothing is removed from the queue except small moves inside the
 // threshold (pen jitter, which a hold absorbs): the up or the long move that
@@ -22,7 +52,10 @@ bool WaitForHold(const SHRGINFO& info)
     if (info.dwFlags & SHRG_LONGDELAY)
         holdMs *= 2;
     ULONGLONG deadline = GetTickCount64() + holdMs;
+    const HardwarePen pen(info);
     for (;;) {
+        if (pen.Ended())
+            return false;
         MSG msg;
         if (PeekMessageW(&msg, nullptr, WM_LBUTTONUP, WM_LBUTTONUP, PM_NOREMOVE | PM_NOYIELD))
             return false;

@@ -22,6 +22,7 @@
 //   StorageCards\<card>: FreeKB, TotalKB    DWORD  space of that card (subkey)
 //   SipUp, SipIM, SipRect                    the input panel's state, published by
 //                                                   the shell (shellproto.h)
+//   VersionMajor, VersionMinor               DWORD  platform version (4.20 when missing)
 #pragma once
 #include <windows.h>
 

@@ -156,6 +156,76 @@ inline BOOL ShellPackNotifyIcon(HICON icon, DWORD* pixels)
     return ok;
 }
 
+// 'KIDP' — the picture of a window another program put into the task bar.
+// On the device a program may make a small window of its own a child of
+// the task bar (a status icon beside the clock) and paint it as any window.
+// Here a window of one process cannot paint into a window of another
+// process: such a child draws nothing the screen shows.  So the owner of
+// the child also hands the task bar what the child shows, each time it
+// changes, and the task bar draws that picture in the child's place over
+// its own painting (ShellSendChildPicture below does it from a drawing).
+// hwnd must be a child of the task bar of the sender's; pixels holds
+// width x height opaque pixels 0x00RRGGBB, top row first, each row width
+// pixels long.  The task bar answers FALSE for a window that is not its
+// child or a size out of range, and forgets the pictures of destroyed
+// windows.
+#define SHELL_CHILDPICTURE     SHELL_CODE('K', 'I', 'D', 'P')
+#define SHELL_CHILDPICTURE_MAX_WIDTH   64
+#define SHELL_CHILDPICTURE_MAX_HEIGHT  SHELL_TASKBAR_HEIGHT
+typedef struct {
+    HWND  hwnd;
+    LONG  width;             // 1..SHELL_CHILDPICTURE_MAX_WIDTH
+    LONG  height;            // 1..SHELL_CHILDPICTURE_MAX_HEIGHT
+    DWORD pixels[SHELL_CHILDPICTURE_MAX_WIDTH * SHELL_CHILDPICTURE_MAX_HEIGHT];
+} SHELL_CHILDPICTURE_DATA;
+
+// Hands the task bar the picture of child: the width x height pixels at
+// (0, 0) of source (a memory context holding what the child paints).
+// FALSE when the size is out of range, the pixels cannot be read or the
+// task bar did not take them.
+inline BOOL ShellSendChildPicture(HWND child, HDC source, int width, int height)
+{
+    if (width < 1 || height < 1 || width > SHELL_CHILDPICTURE_MAX_WIDTH || height > SHELL_CHILDPICTURE_MAX_HEIGHT)
+        return FALSE;
+    HWND bar = GetParent(child);
+    if (!bar)
+        return FALSE;
+    SHELL_CHILDPICTURE_DATA data = {};
+    data.hwnd = child;
+    data.width = width;
+    data.height = height;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;  // top row first
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(source);
+    HBITMAP copy = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    BOOL ok = dc && copy;
+    if (ok) {
+        HGDIOBJ old = SelectObject(dc, copy);
+        ok = BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        GdiFlush();
+        SelectObject(dc, old);
+        for (int i = 0; ok && i < width * height; ++i)
+            data.pixels[i] = static_cast<const DWORD*>(bits)[i] & 0x00FFFFFF;
+    }
+    if (copy)
+        DeleteObject(copy);
+    if (dc)
+        DeleteDC(dc);
+    if (!ok)
+        return FALSE;
+    COPYDATASTRUCT message = {SHELL_CHILDPICTURE, sizeof(data), &data};
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(bar, WM_COPYDATA, (WPARAM)child, (LPARAM)&message, SMTO_ABORTIFHUNG, 2000,
+                               &answer) &&
+           answer != 0;
+}
+
 // Task-bar hooks.  On the device a program may replace the task bar's
 // window procedure to act on its taps first; a window procedure of another
 // process cannot be replaced here, so the task bar keeps a chain of

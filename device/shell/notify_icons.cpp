@@ -97,8 +97,19 @@ bool Apply(NotifyIcon* icon, const SHELL_NOTIFYICON_DATA& request)
     return true;
 }
 
+// "notification icon 13 of MRESTART_CLASS added": the owner's class says
+// whose icon it is where the handle would mean nothing to a reader.
+void LogIcon(HWND owner, UINT id, const wchar_t* what)
+{
+    wchar_t cls[64] = L"";
+    if (!GetClassNameW(owner, cls, 64))
+        lstrcpynW(cls, L"a window that is gone", 64);
+    DevLog(L"shell", L"notification icon %u of %ls %ls", id, cls, what);
+}
+
 void Remove(size_t index)
 {
+    LogIcon(g_icons[index].owner, g_icons[index].id, L"removed");
     if (g_icons[index].image)
         DeleteObject(g_icons[index].image);
     if (g_pressedOwner == g_icons[index].owner && g_pressedId == g_icons[index].id)
@@ -142,6 +153,7 @@ bool HandleNotifyIcon(const SHELL_NOTIFYICON_DATA& request)
         }
         g_icons.push_back(icon);
         ++g_version;
+        LogIcon(icon.owner, icon.id, L"added");
         return true;
     }
     case NIM_MODIFY:

@@ -48,6 +48,10 @@ bool IsHookedTaskBarMessage(UINT msg, WPARAM wp);
 // Asks the subscribers before the task bar's own handling; true when one of
 // them handled the message.
 bool AskTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp);
+// After the subscribers passed a message on: whether the task bar's own
+// handling acts on it.  A release whose press a subscriber took is not the
+// task bar's (the subscribers are still told of it).
+bool TaskBarOwnsMessage(UINT msg);
 // Tells the subscribers that asked for it, after the task bar's own handling.
 void TellTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -93,6 +97,16 @@ void PollDesktopInbox();
 // The start-up folder (startup_folder.cpp): runs everything in
 // "\Windows\StartUp" once, at boot.
 void RunStartUpFolder();
+
+// Other programs' windows inside the task bar (taskbar_children.cpp), such
+// as a tool's status icon: the task bar draws the pictures their owners
+// hand it in their place, over its own painting, and its clock and icons
+// end left of the leftmost child in its right half.
+bool HandleChildPicture(HWND taskBar, const SHELL_CHILDPICTURE_DATA& request);
+void DrawTaskBarChildren(HWND taskBar, HDC dc);
+int TaskBarContentRight(HWND taskBar, int right);
+// True when the children moved, came or went since the last call.
+bool TaskBarChildrenChanged(HWND taskBar);
 
 // Keeps the visible topmost windows drawn on top after the window order
 // changed (topmost_windows.cpp); called on every refresh of the task bar.

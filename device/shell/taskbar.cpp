@@ -173,7 +173,8 @@ void PaintTaskBar(HWND wnd, HDC dc, const BarView& view)
     HGDIOBJ oldFont = SelectObject(dc, normal);
     SIZE clockSize = {};
     GetTextExtentPoint32W(dc, clock, (int)wcslen(clock), &clockSize);
-    RECT clockRect = {kCornerLeft - 4 - clockSize.cx, 0, kCornerLeft - 4, kTaskBarHeight};
+    int clockRight = TaskBarContentRight(wnd, kCornerLeft - 4);
+    RECT clockRect = {clockRight - clockSize.cx, 0, clockRight, kTaskBarHeight};
     DrawTextW(dc, clock, -1, &clockRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 
     int iconsLeft = DrawNotifyIcons(dc, clockRect.left - 6, kIconsTop);
@@ -209,7 +210,7 @@ void Refresh(HWND wnd)
     ApplyFullScreen(wnd);
     KeepTopmostWindowsOnTop();
     PollDesktopInbox();
-    if (!(CurrentView() == g_shown))
+    if (!(CurrentView() == g_shown) || TaskBarChildrenChanged(wnd))
         InvalidateRect(wnd, nullptr, FALSE);
 }
 
@@ -236,6 +237,10 @@ LRESULT HandleCopyData(HWND wnd, const COPYDATASTRUCT* copy)
     case SHELL_NOTIFYICON:
         if (copy->cbData == sizeof(SHELL_NOTIFYICON_DATA))
             taken = HandleNotifyIcon(*static_cast<const SHELL_NOTIFYICON_DATA*>(copy->lpData));
+        break;
+    case SHELL_CHILDPICTURE:
+        if (copy->cbData == sizeof(SHELL_CHILDPICTURE_DATA))
+            taken = HandleChildPicture(wnd, *static_cast<const SHELL_CHILDPICTURE_DATA*>(copy->lpData));
         break;
     }
     if (taken)
@@ -333,6 +338,7 @@ LRESULT CALLBACK TaskBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         HGDIOBJ old = SelectObject(mem, bmp);
         g_shown = CurrentView();
         PaintTaskBar(wnd, mem, g_shown);
+        DrawTaskBarChildren(wnd, mem);
         BitBlt(dc, 0, 0, kScreenWidth, kTaskBarHeight, mem, 0, 0, SRCCOPY);
         SelectObject(mem, old);
         DeleteObject(bmp);
@@ -357,7 +363,8 @@ LRESULT CALLBACK TaskBarProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
             ReleaseCapture();
         if (AskTaskBarHooks(msg, wp, lp))
             return 0;
-        OwnHandling(wnd, msg, lp);
+        if (TaskBarOwnsMessage(msg))
+            OwnHandling(wnd, msg, lp);
         TellTaskBarHooks(msg, wp, lp);
         return 0;
     }

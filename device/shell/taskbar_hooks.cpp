@@ -26,6 +26,13 @@ UINT g_doneMessage = 0;
 // Front of the chain = the last subscriber.
 std::vector<Subscriber> g_chain;
 
+// Who took the last stylus press: the release that ends it is the task
+// bar's own to act on only when the press was.  A hook that took the press
+// (a tap-and-hold that opened its menu, a close it did itself) must not see
+// the task bar minimise the program on the release as well.
+enum class PressTaker { kNobody, kTaskBar, kHook };
+PressTaker g_pressTaker = PressTaker::kNobody;
+
 void Drop(HWND wnd)
 {
     for (size_t i = 0; i < g_chain.size(); ++i) {
@@ -112,7 +119,9 @@ bool IsHookedTaskBarMessage(UINT msg, WPARAM wp)
            (msg == SHELL_HOOK_TASKBAR_MESSAGE && wp == SHELL_HOOK_TASKBAR_WPARAM);
 }
 
-bool AskTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp)
+namespace {
+
+bool AskChain(UINT msg, WPARAM wp, LPARAM lp)
 {
     DropDead();
     // A copy: a subscriber may change its subscription while it answers.
@@ -125,6 +134,29 @@ bool AskTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp)
             return true;
     }
     return false;
+}
+
+} // namespace
+
+bool AskTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp)
+{
+    bool handled = AskChain(msg, wp, lp);
+    if (msg == WM_LBUTTONDOWN)
+        g_pressTaker = handled ? PressTaker::kHook : PressTaker::kTaskBar;
+    else if (msg == WM_LBUTTONUP && handled)
+        g_pressTaker = PressTaker::kNobody;
+    return handled;
+}
+
+bool TaskBarOwnsMessage(UINT msg)
+{
+    if (msg != WM_LBUTTONUP)
+        return true;
+    // A release without a press the task bar saw (a program posting only
+    // the release) is still the task bar's.
+    bool owned = g_pressTaker != PressTaker::kHook;
+    g_pressTaker = PressTaker::kNobody;
+    return owned;
 }
 
 void TellTaskBarHooks(UINT msg, WPARAM wp, LPARAM lp)

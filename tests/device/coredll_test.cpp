@@ -231,6 +231,45 @@ TEST(CoreDllKernel, RebootIsLoggedNotPerformed)
               reboots);
 }
 
+// Programs that reach the reboot by the device's ordinal rather than by name.
+TEST(CoreDllKernel, KernelIoControlIsReachedAtOrdinal557)
+{
+    HMODULE core = LoadLibraryW(L"coredll.dll");
+    ASSERT_NE(nullptr, core);
+    using KernelIoControlFn = BOOL(WINAPI*)(DWORD, LPVOID, DWORD, LPVOID, DWORD, LPDWORD);
+    auto byOrdinal = reinterpret_cast<KernelIoControlFn>(GetProcAddress(core, MAKEINTRESOURCEA(557)));
+    ASSERT_NE(nullptr, byOrdinal);
+    EXPECT_EQ(reinterpret_cast<FARPROC>(byOrdinal), GetProcAddress(core, "KernelIoControl"));
+    DeviceLog log;
+    EXPECT_TRUE(byOrdinal(IOCTL_HAL_REBOOT, nullptr, 0, nullptr, 0, nullptr));
+    EXPECT_TRUE(log.HasLine(L"coredll: reboot"));
+    FreeLibrary(core);
+}
+
+TEST(CoreDllSystem, VersionIsTheDevicesAndCanBeSetForTests)
+{
+    OSVERSIONINFOW info = {};
+    info.dwOSVersionInfoSize = sizeof(info);
+    ASSERT_TRUE(GetVersionExW(&info));
+    EXPECT_EQ(4u, info.dwMajorVersion);
+    EXPECT_EQ(20u, info.dwMinorVersion);
+    EXPECT_EQ(3u, info.dwPlatformId) << "not the CE platform";
+
+    DeviceState state;
+    state.Set(L"VersionMajor", 3);
+    state.Set(L"VersionMinor", 0);
+    OSVERSIONINFOEXW extended = {};
+    extended.dwOSVersionInfoSize = sizeof(extended);
+    ASSERT_TRUE(GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&extended)));
+    EXPECT_EQ(3u, extended.dwMajorVersion);
+    EXPECT_EQ(0u, extended.dwMinorVersion);
+
+    // A record of no known size is refused, not overrun.
+    OSVERSIONINFOW wrong = {};
+    wrong.dwOSVersionInfoSize = 12;
+    EXPECT_FALSE(GetVersionExW(&wrong));
+}
+
 TEST(CoreDllKeys, PowerKeySuspendsAndIsNeverTyped)
 {
     DeviceState state;

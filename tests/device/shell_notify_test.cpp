@@ -92,6 +92,7 @@ TEST_F(NotifyIcons, ATapDeliversTheCallbackDownThenUp)
 
 TEST_F(NotifyIcons, AddModifyDeleteAnswerAsTheShellDoes)
 {
+    DeviceLog log;
     ASSERT_EQ(1, SendIcon(NIM_ADD, owner_.hwnd(), 1, NIF_MESSAGE | NIF_ICON));
     EXPECT_EQ(0, SendIcon(NIM_ADD, owner_.hwnd(), 1, NIF_ICON)) << "the same icon added twice";
     EXPECT_EQ(0, SendIcon(NIM_MODIFY, owner_.hwnd(), 2, NIF_ICON)) << "an unknown icon modified";
@@ -107,6 +108,10 @@ TEST_F(NotifyIcons, AddModifyDeleteAnswerAsTheShellDoes)
 
     ASSERT_EQ(1, SendIcon(NIM_DELETE, owner_.hwnd(), 1, 0));
     EXPECT_TRUE(WaitForColour(kGreen, false));
+    // Each icon that came and went, once, in the device log; refusals leave no line.
+    EXPECT_EQ((std::vector<std::wstring>{L"shell: notification icon 1 of ShellIconOwner added",
+                                         L"shell: notification icon 1 of ShellIconOwner removed"}),
+              log.Lines(L"shell: notification icon"));
 
     // A record of the wrong size is not taken.
     SHELL_NOTIFYICON_DATA data = {};

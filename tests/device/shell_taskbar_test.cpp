@@ -4,7 +4,13 @@
 
 #include "shellproto.h"
 
+#include <aygshell.h>
+
+#include <atomic>
 #include <memory>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 #include "ketra_testkit.h"
 
@@ -121,6 +127,8 @@ public:
     HWND hwnd() const { return hwnd_; }
     bool subscribed() const { return subscribed_ != 0; }
     void Answer(LRESULT answer) { answer_ = answer; }
+    // Presses answered apart from the rest (as the rest when not set).
+    void AnswerPresses(LRESULT answer) { pressAnswer_ = answer; }
     size_t HeardCount() const
     {
         size_t n = 0;
@@ -137,7 +145,10 @@ private:
         auto* self = reinterpret_cast<HookSubscriber*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
         if (self && (msg == notify || msg == done)) {
             g_heard.push_back({wnd, msg == notify, SHELL_HOOK_MSG(wp), SHELL_HOOK_WPARAM(wp), lp});
-            return msg == notify ? self->answer_ : 0;
+            if (msg != notify)
+                return 0;
+            return SHELL_HOOK_MSG(wp) == WM_LBUTTONDOWN && self->pressAnswer_ >= 0 ? self->pressAnswer_
+                                                                                  : self->answer_;
         }
         return DefWindowProcW(wnd, msg, wp, lp);
     }
@@ -145,6 +156,7 @@ private:
     HWND hwnd_ = nullptr;
     LRESULT subscribed_ = 0;
     LRESULT answer_ = 0;
+    LRESULT pressAnswer_ = -1;
 };
 
 void PostToTaskBar(UINT msg, WPARAM wp, LPARAM lp)
@@ -296,4 +308,212 @@ TEST(ForegroundWindow, ComesToTheTopWhenAnotherProgramMakesIt)
         << "the foreground window stayed below the window it replaced";
     EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(30, 220) == RGB(0xFF, 0x00, 0xFF); }, 3000))
         << "a topmost window vanished under the new foreground window";
+}
+
+TEST_F(TaskBarHooks, AReleaseWhosePressAHookTookLeavesTheCornerAlone)
+{
+    TestWindow app(L"ShellHookedPressApp", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Hooked Press App");
+    ASSERT_TRUE(BringToFront(app.hwnd()));
+    HookSubscriber after(SHELL_HOOK_AFTER);
+    HookSubscriber hook(SHELL_HOOK_BEFORE | SHELL_HOOK_PRESSES);
+    hook.AnswerPresses(1);
+
+    // The hook took the press; the release still reaches the hooks and the
+    // "after" subscribers, but the task bar does not minimise on it.
+    ASSERT_TRUE(Tap(230, 10));
+    ASSERT_TRUE(PumpUntil([&] { return after.HeardCount() >= 1; }, 5000));
+    PumpMessages(500);
+    EXPECT_EQ(app.hwnd(), GetForegroundWindow()) << "the task bar acted on a release whose press a hook took";
+    EXPECT_EQ(2u, hook.HeardCount()) << "the hook did not hear both the press and the release";
+
+    // A press nobody took: its release minimises as before.
+    hook.AnswerPresses(0);
+    ASSERT_TRUE(Tap(230, 10));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() != app.hwnd(); }, 5000));
+}
+
+namespace {
+
+// A hook in a thread of its own, as in another program: on each press it
+// runs the shell's gesture recogniser for the task bar, as a tool that
+// opens its menu on a held corner does, and records the answer.
+class GestureHook {
+public:
+    GestureHook() : thread_([this] { Run(); })
+    {
+        PumpUntil([this] { return ready_.load(); }, 5000);
+    }
+    ~GestureHook()
+    {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        thread_.join();
+    }
+    GestureHook(const GestureHook&) = delete;
+    GestureHook& operator=(const GestureHook&) = delete;
+
+    bool Subscribed() const { return subscribed_; }
+    // The recogniser's answers so far, and how long each took (ms).
+    std::vector<std::pair<DWORD, ULONGLONG>> Answers()
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return answers_;
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        static const UINT notify = RegisterWindowMessageW(SHELL_HOOK_NOTIFY_NAME);
+        auto* self = reinterpret_cast<GestureHook*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+        if (self && msg == notify && SHELL_HOOK_MSG(wp) == WM_LBUTTONDOWN) {
+            SHRGINFO info = {sizeof(info), TaskBar(), {(short)LOWORD(lp), (short)HIWORD(lp)}, SHRG_RETURNCMD};
+            ULONGLONG start = GetTickCount64();
+            DWORD answer = SHRecognizeGesture(&info);
+            std::lock_guard<std::mutex> lock(self->mutex_);
+            self->answers_.push_back({answer, GetTickCount64() - start});
+            return 0;
+        }
+        if (msg == WM_CLOSE) {
+            HookSubscriber::Subscribe(wnd, SHELL_HOOK_OFF);
+            DestroyWindow(wnd);
+            PostQuitMessage(0);
+            return 0;
+        }
+        return DefWindowProcW(wnd, msg, wp, lp);
+    }
+
+    void Run()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"ShellGestureHook";
+        RegisterClassW(&wc);
+        window_ = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        subscribed_ = HookSubscriber::Subscribe(window_, SHELL_HOOK_BEFORE | SHELL_HOOK_PRESSES) != 0;
+        ready_ = true;
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+            DispatchMessageW(&msg);
+    }
+
+    std::atomic<bool> ready_{false};
+    bool subscribed_ = false;
+    HWND window_ = nullptr;
+    std::mutex mutex_;
+    std::vector<std::pair<DWORD, ULONGLONG>> answers_;
+    std::thread thread_;
+};
+
+} // namespace
+
+// The press is the task bar's, so the hook's own queue never sees the pen
+// lift: the recogniser must follow the pen itself.
+TEST_F(TaskBarHooks, GestureOfAnotherProgramsPressFollowsThePen)
+{
+    GestureHook hook;
+    ASSERT_TRUE(hook.Subscribed());
+
+    ASSERT_TRUE(Tap(100, 12));
+    ASSERT_TRUE(PumpUntil([&] { return hook.Answers().size() >= 1; }, 5000));
+    EXPECT_EQ(0u, hook.Answers()[0].first) << "a tap on the task bar read as a hold";
+    EXPECT_LT(hook.Answers()[0].second, 400u) << "the recogniser waited out the hold time after the pen lifted";
+
+    ASSERT_TRUE(Hold(100, 12, 900));
+    ASSERT_TRUE(PumpUntil([&] { return hook.Answers().size() >= 2; }, 5000));
+    EXPECT_EQ((DWORD)GN_CONTEXTMENU, hook.Answers()[1].first) << "a held pen read as a tap";
+}
+
+namespace {
+
+// A window of this program inside the task bar, as a tool puts its icon
+// there, showing one colour through the task bar.
+class TaskBarChild {
+public:
+    TaskBarChild(const RECT& rect, COLORREF fill)
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"ShellTaskBarChild";
+        RegisterClassW(&wc);
+        window_ = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                                  Width(rect), Height(rect), TaskBar(), nullptr, wc.hInstance, nullptr);
+        picture_ = std::make_unique<PixelSurface>(Width(rect), Height(rect), fill);
+    }
+    ~TaskBarChild() { DestroyWindow(window_); }
+    TaskBarChild(const TaskBarChild&) = delete;
+    TaskBarChild& operator=(const TaskBarChild&) = delete;
+    HWND hwnd() const { return window_; }
+    BOOL SendPicture(int width, int height) const
+    {
+        return ShellSendChildPicture(window_, picture_->dc(), width, height);
+    }
+
+private:
+    HWND window_ = nullptr;
+    std::unique_ptr<PixelSurface> picture_;
+};
+
+bool IsLight(COLORREF c)
+{
+    return GetRValue(c) > 0xC0 && GetGValue(c) > 0xC0 && GetBValue(c) > 0xC0;
+}
+
+// The light (text) pixels of the task bar's right part, outside `skip`.
+int LightPixels(const RECT& skip)
+{
+    int count = 0;
+    for (int y = 0; y < 26; ++y) {
+        std::vector<COLORREF> row = ScreenRow(y, 120, 216);
+        for (int i = 0; i < (int)row.size(); ++i) {
+            POINT p = {120 + i, y};
+            count += !PtInRect(&skip, p) && IsLight(row[i]);
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(TaskBarChildren, ShowTheirPicturesAndPushTheClockLeft)
+{
+    const COLORREF kFill = RGB(0xFF, 0x00, 0xFF);
+    const RECT kChild = {209, 5, 217, 21};
+    ASSERT_TRUE(TaskBar());
+    ASSERT_TRUE(BringToFront(TodayScreen()));
+    PumpMessages(600);
+    const int clockBefore = LightPixels(RECT{});
+    ASSERT_GT(clockBefore, 0) << "no clock found to compare";
+
+    {
+        TaskBarChild child(kChild, kFill);
+        ASSERT_TRUE(child.hwnd());
+        EXPECT_FALSE(child.SendPicture(65, 16)) << "a picture wider than the task bar takes";
+        ASSERT_TRUE(child.SendPicture(8, 16));
+        EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(212, 12) == kFill; }, 3000)) << "the child's picture is not shown";
+        // A whole repaint of the task bar (as on every clock minute) keeps it.
+        InvalidateRect(TaskBar(), nullptr, FALSE);
+        PumpMessages(600);
+        EXPECT_EQ(kFill, ScreenPixel(209, 5));
+        EXPECT_EQ(kFill, ScreenPixel(216, 20));
+        // The clock moved left of the child whole rather than under it.
+        EXPECT_EQ(clockBefore, LightPixels(kChild)) << "the clock is partly hidden under the child";
+    }
+    // Gone with its window.
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(212, 12) != kFill; }, 3000));
+}
+
+TEST(TaskBarChildren, OnlyTheTaskBarsOwnChildrenHandPictures)
+{
+    TestWindow stranger(L"ShellNotAChild", {0, 100, 8, 116});
+    SHELL_CHILDPICTURE_DATA data = {};
+    data.hwnd = stranger.hwnd();
+    data.width = 8;
+    data.height = 16;
+    COPYDATASTRUCT copy = {SHELL_CHILDPICTURE, sizeof(data), &data};
+    DWORD_PTR answer = 1;
+    ASSERT_TRUE(SendMessageTimeoutW(TaskBar(), WM_COPYDATA, 0, (LPARAM)&copy, SMTO_ABORTIFHUNG, 3000, &answer));
+    EXPECT_EQ(0u, answer) << "a window that is not the task bar's child handed a picture";
 }

@@ -17,7 +17,11 @@ struct Subscriber {
 };
 
 constexpr size_t kMaxSubscribers = 16;
-constexpr UINT kAnswerTimeoutMs = 1000;
+// A hook may first wait out a hold (the gesture recogniser follows the pen)
+// and then act on the window in front: the task bar waits for its answer
+// rather than act first, as a replaced window procedure on the device would
+// hold it up.  A hook that hangs still cannot stop the task bar for good.
+constexpr UINT kAnswerTimeoutMs = 5000;
 constexpr LPARAM kKnownFlags = SHELL_HOOK_BEFORE | SHELL_HOOK_AFTER | SHELL_HOOK_PRESSES;
 
 UINT g_subscribeMessage = 0;

@@ -26,6 +26,8 @@ BOOL CCrestelWnd::CreateIcon(HWND taskBar, LPCWSTR className, LPCWSTR title)
         return FALSE;
     ShowWindow();
     UpdateWindow();
+    // The task bar draws only the pictures of children it can see.
+    ShowInTaskBar();
     m_hook.Install(m_hWnd);
     return TRUE;
 }
@@ -47,7 +49,6 @@ void CCrestelWnd::OnCreate()
     m_brush = ::CreateSolidBrush(m_colour);
     m_level = BatteryLevel::Current();
     SetTimer(kCheckTimer, kCheckMs);
-    ShowInTaskBar();
 }
 
 // The hook goes with the window, however the window goes (its menu's

@@ -237,9 +237,10 @@ TEST(CoreDllKernel, KernelIoControlIsReachedAtOrdinal557)
     HMODULE core = LoadLibraryW(L"coredll.dll");
     ASSERT_NE(nullptr, core);
     using KernelIoControlFn = BOOL(WINAPI*)(DWORD, LPVOID, DWORD, LPVOID, DWORD, LPDWORD);
-    auto byOrdinal = reinterpret_cast<KernelIoControlFn>(GetProcAddress(core, MAKEINTRESOURCEA(557)));
+    auto byOrdinal =
+        reinterpret_cast<KernelIoControlFn>(reinterpret_cast<void*>(GetProcAddress(core, MAKEINTRESOURCEA(557))));
     ASSERT_NE(nullptr, byOrdinal);
-    EXPECT_EQ(reinterpret_cast<FARPROC>(byOrdinal), GetProcAddress(core, "KernelIoControl"));
+    EXPECT_EQ(reinterpret_cast<void*>(byOrdinal), reinterpret_cast<void*>(GetProcAddress(core, "KernelIoControl")));
     DeviceLog log;
     EXPECT_TRUE(byOrdinal(IOCTL_HAL_REBOOT, nullptr, 0, nullptr, 0, nullptr));
     EXPECT_TRUE(log.HasLine(L"coredll: reboot"));

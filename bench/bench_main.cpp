@@ -19,6 +19,7 @@
 #include "evaluator_figures.h"
 #include "figures.h"
 #include "html_figures.h"
+#include "system_tools_figures.h"
 #include "theme_figures.h"
 #include "time_figures.h"
 #include "system_figures.h"
@@ -332,6 +333,14 @@ int wmain()
     StringCchPrintfA(what, sizeof(what), "32 Today screen's processor time over %d s while it plays a movie",
                      viewers.cpuSeconds);
     PrintTiming(what, viewers.todayCpu, "wall time", 0.1);
+
+    // The system pack's tools.
+    SystemToolFigures systemTools = MeasureSystemTools(places, kStartRuns);
+    PrintTiming("33 corner tap to the front program minimised, with the icon tool's hook (closing off)",
+                systemTools.cornerTap, "the same tap without the hook", 1.5);
+    PrintTiming("34 system summary: start to first paint", systemTools.summaryStart, "empty program to first paint",
+                1.5);
+    PrintTiming("35 power panel: start to first paint", systemTools.panelStart, "empty program to first paint", 1.5);
 
     // Every applet registered on the device, whichever packs are installed.
     const std::vector<MenuApplet> applets = ListMenuApplets(AX_APPLETS_KEY, {L"BenchA", L"BenchB"});

@@ -51,18 +51,21 @@ TEST_F(SettingsApplet, CellsOpenTheirPagesAndTodayGoesHome)
 {
     struct Case {
         int cell;
-        const wchar_t* launched;
+        const wchar_t* page;
     } cases[] = {
-        {13, L"launch: ctlpnl.exe cplmain.cpl 3,0"},  // Battery Settings
-        {11, L"launch: ctlpnl.exe cplmain.cpl 6,2"},  // Backlight
-        {1, L"launch: ctlpnl.exe cplmain.cpl 1,0"},   // Password
+        {13, L"cplmain.cpl 3,0"},  // Battery Settings
+        {11, L"cplmain.cpl 6,2"},  // Backlight
+        {1, L"cplmain.cpl 1,0"},   // Password
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cell);
         DeviceLog log;
         host_->Tap(Cell(c.cell).x, Cell(c.cell).y);
-        EXPECT_TRUE(log.WaitFor(c.launched, 5000));
+        EXPECT_TRUE(log.WaitFor(std::wstring(L"launch: ctlpnl.exe ") + c.page, 5000));
         EXPECT_EQ(1u, log.Lines(L"launch: ").size());
+        // Running, so that it can be ended: a control panel this process
+        // started must not outlive it.
+        EXPECT_TRUE(log.WaitFor(std::wstring(L"ctlpnl: ") + c.page, 10000));
     }
 
     EndProcesses(L"ctlpnl.exe");
@@ -118,7 +121,7 @@ TEST(SettingsAppletOnBar, OpensFromTheBarsMenu)
     EXPECT_EQ(L"UTILRA1", ClassOf(applet.Window()));
     DeviceLog log;
     ASSERT_TRUE(applet.Tap(Cell(13).x, Cell(13).y));
-    EXPECT_TRUE(log.WaitFor(L"cplmain.cpl 3,0", 5000));
+    EXPECT_TRUE(log.WaitFor(L"ctlpnl: cplmain.cpl 3,0", 10000));
     EndProcesses(L"ctlpnl.exe");
     applet.Close();
 }

@@ -100,10 +100,11 @@ void CCrestelWnd::OnTimer(UINT_PTR timerId)
             changed = true;
         }
     }
-    if (changed) {
+    if (changed)
         Invalidate(FALSE);
-        ShowInTaskBar();
-    }
+    // Handed over at every check, not only on a change, so that what the
+    // task bar shows never stays behind the icon for longer than a check.
+    ShowInTaskBar();
 }
 
 void CCrestelWnd::OnLButtonDown(CPoint point)

@@ -152,7 +152,7 @@ TEST_F(PowerPanel, ResidentModeKeepsAnIconAndAShortcutUntilTurnedOff)
     DeviceLog log;
     Tap(kResident);
     EXPECT_TRUE(log.WaitFor(L"notification icon 13 of MRESTART_CLASS added", 3000));
-    ASSERT_TRUE(FileExists(kStartupShortcut));
+    ASSERT_TRUE(PumpUntil([] { return FileExists(kStartupShortcut); }, 3000));
     EXPECT_NE(std::string::npos, ReadBytes(kStartupShortcut).find("\"\\Program Files\\ZARQ\\Ketra\\Restart.exe\""))
         << ReadBytes(kStartupShortcut);
 
@@ -173,7 +173,7 @@ TEST_F(PowerPanel, ResidentModeKeepsAnIconAndAShortcutUntilTurnedOff)
     log.Restart();
     Tap(kResident);
     EXPECT_TRUE(log.WaitFor(L"notification icon 13 of MRESTART_CLASS removed", 3000));
-    EXPECT_FALSE(FileExists(kStartupShortcut));
+    EXPECT_TRUE(PumpUntil([] { return !FileExists(kStartupShortcut); }, 3000));
     Tap(kClose);
     EXPECT_TRUE(Ends());
     EXPECT_EQ(1, log.Count(L"notification icon 13")) << "the icon was removed twice";

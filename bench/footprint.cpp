@@ -4,6 +4,7 @@
 #include <psapi.h>
 #include <winternl.h>
 
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -77,7 +78,61 @@ long CountWindows(DWORD processId)
     return counter.count;
 }
 
+// SystemExtendedHandleInformation: every open handle of the system, each
+// with its process.
+const ULONG kExtendedHandleInformation = 64;
+
+struct HandleEntry {
+    PVOID object;
+    ULONG_PTR processId;
+    ULONG_PTR handle;
+    ULONG access;
+    USHORT creatorBackTrace;
+    USHORT objectType;
+    ULONG attributes;
+    ULONG reserved;
+};
+
+struct HandleTable {
+    ULONG_PTR count;
+    ULONG_PTR reserved;
+    HandleEntry entries[1];
+};
+
+long CountSystemHandles(DWORD processId)
+{
+    std::vector<BYTE> buffer(256 * 1024);
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        ULONG needed = 0;
+        const NTSTATUS status =
+            NtQuerySystemInformation(static_cast<SYSTEM_INFORMATION_CLASS>(kExtendedHandleInformation),
+                                     buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
+        if (status == static_cast<NTSTATUS>(0xC0000004L)) {  // STATUS_INFO_LENGTH_MISMATCH
+            buffer.resize(needed > buffer.size() ? needed + 64 * 1024 : buffer.size() * 2);
+            continue;
+        }
+        if (status != 0)
+            return -1;
+        const HandleTable* table = reinterpret_cast<const HandleTable*>(buffer.data());
+        const size_t fits = (buffer.size() - offsetof(HandleTable, entries)) / sizeof(HandleEntry);
+        long count = 0;
+        for (size_t i = 0; i < table->count && i < fits; ++i)
+            if (table->entries[i].processId == processId)
+                ++count;
+        return count;
+    }
+    return -1;
+}
+
 }  // namespace
+
+long CountHandles(HANDLE process, DWORD processId)
+{
+    DWORD count = 0;
+    if (GetProcessHandleCount(process, &count) && count > 0)
+        return static_cast<long>(count);
+    return CountSystemHandles(processId);
+}
 
 bool ReadMemoryUse(HANDLE process, MemoryUse* out)
 {

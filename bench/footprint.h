@@ -24,3 +24,8 @@ struct ObjectCounts {
 // answers 0 with "not implemented"), GDI objects are counted in the
 // process's GDI handle table and USER objects as the process's windows.
 ObjectCounts CountObjects(HANDLE process, DWORD processId);
+
+// The process's open kernel handles: GetProcessHandleCount where it answers
+// (Wine answers 0 for another process), else the system's handle table
+// counted for the process. -1 when neither can be read.
+long CountHandles(HANDLE process, DWORD processId);

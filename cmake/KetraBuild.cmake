@@ -62,9 +62,13 @@ function(_ketra_common target device)
   endif()
 endfunction()
 
+# Every library gives back its runtime's exception pool when it is unloaded
+# (see the file).
+set(KETRA_LIBRARY_SOURCES ${CMAKE_CURRENT_LIST_DIR}/runtime_pool_release.cpp)
+
 function(ketra_library name)
   cmake_parse_arguments(A "DEVICE" "DEF" "SOURCES;LINKS;INCLUDES" ${ARGN})
-  add_library(${name} SHARED ${A_SOURCES} ${A_DEF})
+  add_library(${name} SHARED ${A_SOURCES} ${A_DEF} ${KETRA_LIBRARY_SOURCES})
   _ketra_common(${name} "${A_DEVICE}")
   target_link_libraries(${name} PRIVATE ${A_LINKS})
   if(A_INCLUDES)
@@ -89,7 +93,7 @@ function(ketra_applet name)
     file(GENERATE OUTPUT ${A_DEF} CONTENT "${exports}")
     list(APPEND A_LINKS Corvane)  # the kit lives there
   endif()
-  add_library(${name} SHARED ${A_SOURCES} ${A_DEF})
+  add_library(${name} SHARED ${A_SOURCES} ${A_DEF} ${KETRA_LIBRARY_SOURCES})
   _ketra_common(${name} "${A_DEVICE}")
   target_link_libraries(${name} PRIVATE ${A_LINKS})
 endfunction()

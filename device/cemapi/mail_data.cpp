@@ -47,27 +47,35 @@ FileStamp StampOf(const wchar_t* path)
     return stamp;
 }
 
+// The cache and its lock are made when the library loads and go when it is
+// unloaded. (Statics inside a function take the C++ runtime's guard on
+// first use, whose thread and event handles stay behind in the process
+// every time the library is unloaded: the side bar loads and frees this
+// library with the PIM summary applet.)
+struct CacheLockHolder {
+    CacheLockHolder() { InitializeCriticalSection(&lock); }
+    ~CacheLockHolder() { DeleteCriticalSection(&lock); }
+    CRITICAL_SECTION lock;
+} g_cacheLock;
+MailDataRef g_cached;
+FileStamp g_cachedStamp;
+
 CRITICAL_SECTION* CacheLock()
 {
-    static CRITICAL_SECTION lock;
-    static bool ready = (InitializeCriticalSection(&lock), true);
-    (void)ready;
-    return &lock;
+    return &g_cacheLock.lock;
 }
 
 } // namespace
 
 MailDataRef CurrentMailData(bool reread)
 {
-    static MailDataRef cached;
-    static FileStamp cachedStamp;
     FileStamp stamp = StampOf(CEMAPI_INBOX_PATH);
     EnterCriticalSection(CacheLock());
-    if (reread || !cached || !(stamp == cachedStamp)) {
-        cached = ReadMailData();
-        cachedStamp = stamp;
+    if (reread || !g_cached || !(stamp == g_cachedStamp)) {
+        g_cached = ReadMailData();
+        g_cachedStamp = stamp;
     }
-    MailDataRef data = cached;
+    MailDataRef data = g_cached;
     LeaveCriticalSection(CacheLock());
     return data;
 }

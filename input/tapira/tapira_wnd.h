@@ -3,7 +3,7 @@
 #include <applet.h>
 
 #include "im_callback.h"
-#include "method_loader.h"
+#include <method_loader.h>
 
 class CTapiraWnd : public CApplet {
 public:

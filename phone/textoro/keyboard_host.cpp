@@ -52,11 +52,12 @@ public:
 CKeyboardCallback g_callback;
 
 // The method of clsid with its panel's height; null when it cannot be made
-// or has no height.
-IInputMethod* MakeMethod(const CLSID& clsid, int* height)
+// or has no height.  It is made on this thread by the loader, never through
+// the component system: the bar's thread is in the multi-threaded apartment.
+IInputMethod* MakeMethod(CMethodLoader& loader, const CLSID& clsid, int* height)
 {
-    IInputMethod* method = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod, (void**)&method)))
+    IInputMethod* method = loader.Create(clsid);
+    if (!method)
         return nullptr;
     IMINFO info = {};
     info.cbSize = sizeof(info);
@@ -65,6 +66,7 @@ IInputMethod* MakeMethod(const CLSID& clsid, int* height)
         return method;
     }
     method->Release();
+    loader.Unload();
     return nullptr;
 }
 
@@ -76,18 +78,18 @@ int ListMethod(IMENUMINFO* info)
     return 1;
 }
 
-IInputMethod* FindMethod(int* height)
+IInputMethod* FindMethod(CMethodLoader& loader, int* height)
 {
     CLSID clsid;
     if (SipGetCurrentIM(&clsid))
-        if (IInputMethod* method = MakeMethod(clsid, height))
+        if (IInputMethod* method = MakeMethod(loader, clsid, height))
             return method;
     wchar_t text[64] = {};
     DWORD cb = sizeof(text) - sizeof(wchar_t);
     if (RegGetValueW(HKEY_CURRENT_USER, L"ControlPanel\\Sip", L"DefaultIM", RRF_RT_REG_SZ, nullptr, text, &cb) ==
             ERROR_SUCCESS &&
         SUCCEEDED(CLSIDFromString(text, &clsid)))
-        if (IInputMethod* method = MakeMethod(clsid, height))
+        if (IInputMethod* method = MakeMethod(loader, clsid, height))
             return method;
     // The current and default methods may both be the bar's own keyboard,
     // which has no panel of its own: the first listed method with one.
@@ -96,7 +98,7 @@ IInputMethod* FindMethod(int* height)
     std::vector<CLSID> listed;
     listed.swap(g_listed);
     for (const CLSID& candidate : listed)
-        if (IInputMethod* method = MakeMethod(candidate, height))
+        if (IInputMethod* method = MakeMethod(loader, candidate, height))
             return method;
     return nullptr;
 }
@@ -109,13 +111,14 @@ bool CKeyboardHost::Create(HWND parent, int top)
     HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     m_comStarted = SUCCEEDED(hr);
     int height = 0;
-    IInputMethod* method = FindMethod(&height);
+    IInputMethod* method = FindMethod(m_loader, &height);
     if (!method)
         return false;
     m_window = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, top, kWidth, height, parent,
                                  (HMENU)(UINT_PTR)kWindowId, nullptr, nullptr);
     if (!m_window) {
         method->Release();
+        m_loader.Unload();
         return false;
     }
     m_method = method;
@@ -146,6 +149,7 @@ void CKeyboardHost::Destroy()
         method->Deselect();
         method->Release();
         m_method = nullptr;
+        m_loader.Unload();
     }
     if (m_window) {
         ::DestroyWindow(m_window);

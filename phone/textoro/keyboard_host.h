@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <method_loader.h>
+
 class CKeyboardHost {
 public:
     static constexpr UINT kWindowId = 1111;
@@ -28,6 +30,7 @@ public:
 
 private:
     HWND m_window = nullptr;
+    CMethodLoader m_loader;        // holds the method's library
     IUnknown* m_method = nullptr;  // the IInputMethod
     int m_height = 0;
     bool m_comStarted = false;

@@ -1,7 +1,9 @@
 // Makes an input method of a class in this process, and holds its library
 // until Unload (after the method's last Release).
 #pragma once
-#include "tapira_private.h"
+#include <windows.h>
+
+#include <sip.h>
 
 class CMethodLoader {
 public:

@@ -3,7 +3,8 @@
 // The side bar's thread is in the multi-threaded apartment (its skin's XML
 // reader asks for it), where the component system would make an
 // apartment-threaded method on a thread of its own and hand back a proxy
-// that no input-method interface has.  A method draws in our window and must
+// that no input-method interface has; the thread it starts for that also
+// leaves the bar deaf to taps.  A method draws in our window and must
 // run on our thread, as on the device: the library named by the class's
 // InprocServer32 is loaded here and asked for the object directly.
 #include "method_loader.h"

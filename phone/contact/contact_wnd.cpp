@@ -244,7 +244,7 @@ void CContactWnd::RunAddIn(size_t index)
     auto command = (CEPIMCOMMAND)(void*)::GetProcAddress(library, "CePimCommand");
     if (command) {
         HANDLE items[1] = {(HANDLE)(ULONG_PTR)(ULONG)oid};
-        command(nullptr, (PIMTYPE)0, 1, items, nullptr);
+        command(nullptr, PT_CONTACT, 1, items, nullptr);
     }
     ::FreeLibrary(library);
 }

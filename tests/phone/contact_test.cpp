@@ -136,7 +136,7 @@ TEST_F(ContactTest, HoldMenuAddInsLaunchAndBeam)
 
     DeviceLog log;
     bar_->Send(WM_COMMAND, 1100);
-    EXPECT_TRUE(log.HasLine(L"addin: owner 0000000000000000 type 0 count 1 oid 1003")) << ToUtf8(log.First(L"addin"));
+    EXPECT_TRUE(log.HasLine(L"addin: owner 0000000000000000 type 2 count 1 oid 1003")) << ToUtf8(log.First(L"addin"));
     bar_->Send(WM_COMMAND, 1600);
     EXPECT_TRUE(log.HasLine(L"beam: contact 1003"));
     bar_->Send(WM_COMMAND, 1400);

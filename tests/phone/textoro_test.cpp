@@ -3,6 +3,9 @@
 // handed over through the bar and the keyboard.
 #include <gtest/gtest.h>
 
+#include <sip.h>
+#include <sipkbd_layout.h>
+
 #include <memory>
 
 #include "phone_fixture.h"
@@ -146,6 +149,88 @@ TEST_F(TextoroTest, ContactsButtonOpensTheDeviceContacts)
     ASSERT_TRUE(bar_->Tap(155, 12));
     EXPECT_TRUE(log.WaitFor(L"poutlook: started contacts", 10000));
     EndProcesses(L"poutlook.exe");
+}
+
+// The keyboard with the device's methods as a test leaves them: the built-in
+// keyboard current and the panel's settings put back.
+class TextoroKeyboardTest : public TextoroTest {
+protected:
+    void TearDown() override
+    {
+        bar_.reset();
+        CLSID keyboard = CLSID_SipKeyboard;
+        SipSetCurrentIM(&keyboard);
+    }
+    bool UseMethod(const wchar_t* clsidText) const
+    {
+        CLSID clsid = {};
+        return SUCCEEDED(CLSIDFromString(clsidText, &clsid)) && SipSetCurrentIM(&clsid);
+    }
+    bool TapKey(wchar_t c) const
+    {
+        const SipKey* key = SipKeyForCharacter(c);
+        if (!key)
+            return false;
+        POINT at = SipKeyCentre(*key, {0, kKeyboardTop});
+        return bar_->Tap(at.x, at.y);
+    }
+    static constexpr int kKeyboardTop = 90;
+    static constexpr POINT kToggle = {199, 12};
+    RegistrySandbox sipSettings_{{L"ControlPanel\\Sip"}, HKEY_CURRENT_USER};
+};
+
+// The bar's keyboard applet leaves its empty method current and default: the
+// SMS sender takes the first listed method with a panel, the built-in one.
+TEST_F(TextoroKeyboardTest, ShowsBelowTheBoxesInTheBarAndTypesIntoTheFocusedBox)
+{
+    ASSERT_TRUE(sipSettings_.Saved());
+    ASSERT_TRUE(UseMethod(L"{22575F6F-DA76-4FCC-9E67-2AF7C74D0580}")) << "the empty method KtIM";
+    ASSERT_NO_FATAL_FAILURE(Show());
+    const int barHeight = Height(WindowRect(bar_->Bar()));
+    HWND panel = FindChild(bar_->Window(), L"Static", 1111);
+    ASSERT_NE(nullptr, panel);
+    EXPECT_FALSE(IsWindowVisible(panel));
+
+    ASSERT_TRUE(bar_->Tap(kToggle.x, kToggle.y));
+    EXPECT_TRUE(PumpUntil([&] { return Height(bar_->Rect()) == kKeyboardTop + kSipKeyboardHeight; }, 3000))
+        << Height(bar_->Rect());
+    EXPECT_EQ(barHeight + kSipKeyboardHeight, Height(WindowRect(bar_->Bar()))) << "the bar took the new height";
+    EXPECT_TRUE(IsWindowVisible(panel));
+    EXPECT_EQ(kKeyboardTop, WindowRect(panel).top - bar_->Rect().top);
+    EXPECT_NE(nullptr, FindChild(panel, L"SipKeyboard"));
+
+    ASSERT_TRUE(TapClient(Message(), 20, 20));
+    for (wchar_t c : {L'h', L'i'})
+        ASSERT_TRUE(TapKey(c));
+    EXPECT_TRUE(PumpUntil([&] { return phonetest::WindowText(Message()) == L"hi"; }, 3000))
+        << ToUtf8(phonetest::WindowText(Message()));
+    ASSERT_TRUE(TapClient(Number(), 20, 8));
+    for (wchar_t c : {L'5', L'5'})
+        ASSERT_TRUE(TapKey(c));
+    EXPECT_TRUE(PumpUntil([&] { return phonetest::WindowText(Number()) == L"55"; }, 3000))
+        << ToUtf8(phonetest::WindowText(Number()));
+    EXPECT_EQ(L"hi", phonetest::WindowText(Message()));
+
+    ASSERT_TRUE(bar_->Tap(kToggle.x, kToggle.y));
+    EXPECT_TRUE(PumpUntil([&] { return Height(bar_->Rect()) == kKeyboardTop; }, 3000)) << Height(bar_->Rect());
+    EXPECT_EQ(barHeight, Height(WindowRect(bar_->Bar())));
+    EXPECT_FALSE(IsWindowVisible(panel));
+}
+
+// The current method comes first, and goes with the applet: deselected, then
+// released.
+TEST_F(TextoroKeyboardTest, CurrentMethodIsUsedAndLetGoWhenTheAppletGoes)
+{
+    ASSERT_TRUE(sipSettings_.Saved());
+    ASSERT_TRUE(UseMethod(L"{B8BA9BB9-8F92-4FCC-874B-A0D7D76101C7}")) << "the test method Probe Pad";
+    DeviceLog log;
+    ASSERT_NO_FATAL_FAILURE(Show());
+    ASSERT_TRUE(bar_->Tap(kToggle.x, kToggle.y));
+    EXPECT_TRUE(PumpUntil([&] { return Height(bar_->Rect()) == kKeyboardTop + 60; }, 3000)) << Height(bar_->Rect());
+    EXPECT_NE(-1, log.Find(L"probeim: Showing"));
+    bar_.reset();
+    ASSERT_NE(-1, log.Find(L"probeim: Deselect"));
+    EXPECT_LT(log.Find(L"probeim: Deselect"), log.Find(L"probeim: Release"));
 }
 
 }  // namespace

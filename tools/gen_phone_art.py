@@ -118,7 +118,7 @@ def dialer():
     draw = ImageDraw.Draw(image)
     arrow(draw, (0, 0, 39, 39), True)
     arrow(draw, (196, 0, 235, 39), False)
-    # The call panel: the name and number are written on it.
+    # The call panel: the name is written on it, left of the handset.
     vertical(draw, (40, 0, 195, 39), (255, 255, 255), (226, 236, 248))
     draw.rectangle([40, 0, 195, 39], outline=FRAME)
     handset(draw, 176, 12, GREEN)
@@ -131,14 +131,14 @@ def dialer():
             kx = 3 + column * 5
             ky = 44 + row * 5
             draw.rectangle([kx, ky, kx + 3, ky + 3], fill=DARK)
-    # Talk key.
-    draw.rounded_rectangle([22, 43, 43, 60], radius=3, fill=GREEN)
-    handset(draw, 27, 44, WHITE)
+    # Talk key: it ends before x = 40, where the number is written.
+    draw.rounded_rectangle([21, 43, 37, 60], radius=3, fill=GREEN)
+    handset(draw, 24, 44, WHITE)
     # Menu.
     draw.rounded_rectangle([214, 43, 232, 60], radius=3, fill=WHITE, outline=FRAME)
     for row in (47, 51, 55):
         draw.line([(218, row), (228, row)], fill=DARK, width=2)
-    draw.line([(45, 41), (45, 61)], fill=FRAME)
+    draw.line([(38, 41), (38, 61)], fill=FRAME)
     draw.line([(210, 41), (210, 61)], fill=FRAME)
     return image
 

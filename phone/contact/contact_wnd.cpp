@@ -7,6 +7,8 @@
 #include <pimstore.h>
 #include <pimutil.h>
 
+#include <algorithm>
+
 bool StartContactLoader(CContactWnd* window, HANDLE* thread);
 
 namespace {
@@ -18,6 +20,8 @@ const size_t kMenuChars = 64;
 const size_t kDllChars = 260;
 const UINT kLoaderDone = WM_APP;
 const UINT kTabsLabelled = WM_APP + 1;
+const int kNameColumn = 90;
+const int kNumberColumn = 130;
 
 std::wstring ReadString(HKEY key, LPCWSTR name, size_t maxChars)
 {
@@ -59,9 +63,13 @@ void CContactWnd::OnCreate()
     ::SendMessageW(m_list, WM_SETFONT, (WPARAM)(HFONT)m_font, FALSE);
     LVCOLUMNW column = {};
     column.mask = LVCF_WIDTH | LVCF_SUBITEM;
-    column.cx = 90;
+    column.cx = kNameColumn;
     ::SendMessageW(m_list, LVM_INSERTCOLUMNW, 0, (LPARAM)&column);
-    column.cx = 130;
+    // The number column takes at most what the name column and a vertical
+    // scroll bar leave: the list never scrolls sideways.
+    RECT client = {};
+    ::GetClientRect(m_list, &client);
+    column.cx = std::min(kNumberColumn, (int)client.right - kNameColumn - ::GetSystemMetrics(SM_CXVSCROLL));
     column.iSubItem = 1;
     ::SendMessageW(m_list, LVM_INSERTCOLUMNW, 1, (LPARAM)&column);
     ::ShowWindow(m_list, SW_SHOW);

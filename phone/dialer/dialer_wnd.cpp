@@ -79,7 +79,8 @@ void CDialerWnd::OnPaint()
     ::SetTextColor(dc, RGB(0, 0, 0));
     const UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT | DT_TOP;
     HGDIOBJ oldFont = ::SelectObject(dc, (HFONT)m_nameFont);
-    RECT nameArea = {40, 11, 196, 40};
+    // A long name ends in an ellipsis before the picture's handset.
+    RECT nameArea = {40, 11, 174, 40};
     if (const CallEntry* entry = m_list.CurrentEntry()) {
         const std::wstring& title = entry->name.empty() ? entry->number : entry->name;
         ::DrawTextW(dc, title.c_str(), (int)title.size(), &nameArea, format);

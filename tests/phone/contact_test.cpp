@@ -81,6 +81,7 @@ TEST_F(ContactTest, TwelveContactsUnderFiveTabsWithLeftAndRight)
     SendMessageW(bar_->Window(), WM_COMMAND, MAKEWPARAM(1203, BN_CLICKED), (LPARAM)Tab(3));
     EXPECT_EQ(7, Focused());
     EXPECT_EQ(L"[A][B][C~D][E-][F~Z]", Labels());
+    EXPECT_FALSE(GetWindowLongW(list_->Handle(), GWL_STYLE) & WS_HSCROLL) << "the columns are wider than the list";
 }
 
 TEST_F(ContactTest, ThreeContactsLabelOnlyTheirTabsAndNoneLabelNothing)

@@ -125,4 +125,19 @@ TEST_F(DialerTest, ACallLogThatCannotBeOpenedIsTraced)
     EXPECT_NE(std::string::npos, trace.Bytes().find("Failed: Open Call Log"));
 }
 
+// A long name ends in an ellipsis before the picture's handset.
+TEST_F(DialerTest, ALongNameKeepsOffTheHandset)
+{
+    log_.WriteUtf8(L"Number\tName\tNameType\tStart\r\n"
+                   L"(425) 555-0100\tBartholomew-Fitzgerald, Maximilian\t\ttoday+0 10:00\r\n");
+    ASSERT_NO_FATAL_FAILURE(Show());
+    PumpMessages(300);
+    std::unique_ptr<PixelSurface> face = bar_->Capture();
+    ASSERT_TRUE(face);
+    const COLORREF text = RGB(0, 0, 0);
+    EXPECT_GT(face->Count({40, 11, 174, 40}, text), 0) << "the name is drawn";
+    EXPECT_EQ(0, face->Count({174, 0, 196, 40}, text)) << "the name runs under the handset";
+    EXPECT_GT(face->Count({40, 43, 155, 63}, text), 0) << "the number is drawn";
+}
+
 }  // namespace

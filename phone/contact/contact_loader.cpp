@@ -2,7 +2,6 @@
 // thread of its own, filling the rows, the tabs and the list as it goes.
 #include "contact_wnd.h"
 
-#include <commctrl.h>
 #include <pimstore.h>
 
 namespace {
@@ -89,7 +88,7 @@ private:
             items->Release();
         if (folder)
             folder->Release();
-        ::PostMessageW(window->m_hWnd, WM_APP, 0, 0);  // the list takes the keys
+        ::PostMessageW(window->m_hWnd, CContactWnd::kLoaderDone, 0, 0);  // the last rows listed, the keys taken
     }
 
     static void LabelTabs(CContactWnd* window, IPOutlookItemCollection* items, int count)
@@ -105,9 +104,13 @@ private:
             std::wstring label = TabLabel(first, last, one);
             ::SetWindowTextW(window->m_tabs[i], label.c_str());
         }
-        ::PostMessageW(window->m_hWnd, WM_APP + 1, 0, 0);  // the tabs as labelled
+        ::PostMessageW(window->m_hWnd, CContactWnd::kTabsLabelled, 0, 0);
     }
 
+    // Each row is handed to the window's thread, which lists new rows a batch
+    // at a time: a row sent across threads costs more than reading it, and a
+    // visible list updates its scroll bar at every insert.  The first batch
+    // is about a page, so the first rows show at once.
     static void FillRows(CContactWnd* window, IPOutlookItemCollection* items, int count)
     {
         for (int index = 1; index <= count && !window->m_cancel; ++index) {
@@ -123,23 +126,16 @@ private:
             row->oid = oid;
             contact->Release();
 
-            std::wstring name = row->name, shown = row->Shown();
             ::EnterCriticalSection(&window->m_lock);
             window->m_rows.push_back(std::move(row));
             ::LeaveCriticalSection(&window->m_lock);
-
-            LVITEMW item = {};
-            item.mask = LVIF_TEXT;
-            item.iItem = index - 1;
-            item.pszText = const_cast<wchar_t*>(name.c_str());
-            int at = (int)::SendMessageW(window->m_list, LVM_INSERTITEMW, 0, (LPARAM)&item);
-            if (at >= 0 && !shown.empty()) {
-                item.iSubItem = 1;
-                item.pszText = const_cast<wchar_t*>(shown.c_str());
-                ::SendMessageW(window->m_list, LVM_SETITEMTEXTW, at, (LPARAM)&item);
-            }
+            if (index == kFirstBatch || index % kBatch == 0)
+                ::PostMessageW(window->m_hWnd, CContactWnd::kRowsLoaded, 0, 0);
         }
     }
+
+    static constexpr int kFirstBatch = 10;
+    static constexpr int kBatch = 100;
 };
 
 bool StartContactLoader(CContactWnd* window, HANDLE* thread)

@@ -18,10 +18,9 @@ const wchar_t kDeviceAddInsKey[] = L"Software\\Microsoft\\PimApps\\PimExtensions
 const wchar_t kPimUtil[] = L"\\Windows\\PimUtil.dll";
 const size_t kMenuChars = 64;
 const size_t kDllChars = 260;
-const UINT kLoaderDone = WM_APP;
-const UINT kTabsLabelled = WM_APP + 1;
 const int kNameColumn = 90;
 const int kNumberColumn = 130;
+const size_t kListBatch = 100;
 
 std::wstring ReadString(HKEY key, LPCWSTR name, size_t maxChars)
 {
@@ -52,6 +51,7 @@ void CContactWnd::OnCreate()
     m_rows.clear();
     m_buckets = TabBuckets();
     m_currentTab = 0;
+    m_listed = 0;
 
     m_list = ::CreateWindowExW(0, WC_LISTVIEWW, L"",
                                WS_CHILD | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_NOCOLUMNHEADER,
@@ -177,9 +177,8 @@ void CContactWnd::SelectTab(int tab)
     ::EnterCriticalSection(&m_lock);
     int row = m_buckets.boundary[m_currentTab];
     int count = m_buckets.count;
-    int loaded = (int)m_rows.size();
     ::LeaveCriticalSection(&m_lock);
-    if (count > 0 && row < loaded) {
+    if (count > 0 && row < m_listed) {
         POINT at = {};
         POINT top = {};
         ::SendMessageW(m_list, LVM_GETITEMPOSITION, row, (LPARAM)&at);
@@ -192,6 +191,42 @@ void CContactWnd::SelectTab(int tab)
         ::SetFocus(m_list);
     }
     UpdateTabs();
+}
+
+// Rows loaded since the last call, into the list with its drawing off
+// until the last of them: a batch at a time, the next one posted, so input
+// and painting get their turn in between.
+void CContactWnd::ListLoadedRows()
+{
+    std::vector<std::pair<std::wstring, std::wstring>> texts;  // name, number shown
+    ::EnterCriticalSection(&m_lock);
+    const size_t loaded = m_rows.size();
+    const size_t end = std::min(loaded, (size_t)m_listed + kListBatch);
+    for (size_t i = (size_t)m_listed; i < end; ++i)
+        texts.emplace_back(m_rows[i]->name, m_rows[i]->Shown());
+    ::LeaveCriticalSection(&m_lock);
+    if (end < loaded)
+        ::PostMessageW(m_hWnd, kRowsLoaded, 0, 0);
+    if (texts.empty())
+        return;
+    ::SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
+    for (const auto& text : texts) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = m_listed;
+        item.pszText = const_cast<wchar_t*>(text.first.c_str());
+        int at = (int)::SendMessageW(m_list, LVM_INSERTITEMW, 0, (LPARAM)&item);
+        if (at < 0)
+            break;
+        ++m_listed;
+        if (!text.second.empty()) {
+            item.iSubItem = 1;
+            item.pszText = const_cast<wchar_t*>(text.second.c_str());
+            ::SendMessageW(m_list, LVM_SETITEMTEXTW, at, (LPARAM)&item);
+        }
+    }
+    ::SendMessageW(m_list, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(m_list, nullptr, FALSE);
 }
 
 void CContactWnd::OnFocusedRow(int row)
@@ -332,7 +367,11 @@ LRESULT CContactWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kTabsLabelled:
         UpdateTabs();
         return 0;
+    case kRowsLoaded:
+        ListLoadedRows();
+        return 0;
     case kLoaderDone:
+        ListLoadedRows();
         ::SetFocus(m_list);
         return 0;
     }

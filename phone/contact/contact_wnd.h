@@ -30,6 +30,10 @@ public:
     static constexpr UINT kNewCommand = 1500;
     static constexpr UINT kBeamCommand = 1600;
     static constexpr UINT kRingSettingsMessage = WM_USER + 777;
+    // From the loader: rows were added, the tabs are labelled, it is done.
+    static constexpr UINT kRowsLoaded = WM_APP + 2;
+    static constexpr UINT kTabsLabelled = WM_APP + 1;
+    static constexpr UINT kLoaderDone = WM_APP;
 
     CContactWnd();
     ~CContactWnd() override;
@@ -55,6 +59,7 @@ private:
     int FocusedRow() const;
     bool RowOid(int row, long* oid) const;  // false for a row not loaded (yet)
     void StopLoader();
+    void ListLoadedRows();
     static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_list = nullptr;
@@ -64,11 +69,13 @@ private:
     std::vector<ContactAddIn> m_addIns;
 
     // Shared with the loader: rows are appended under the lock, and the
-    // window reads only rows below the count loaded.
+    // window reads only rows below the count loaded.  Only the window's
+    // thread puts rows into the list.
     mutable CRITICAL_SECTION m_lock;
     std::vector<std::unique_ptr<ContactRow>> m_rows;
     TabBuckets m_buckets;
     int m_currentTab = 0;
+    int m_listed = 0;  // rows in the list (the window's thread only)
     HANDLE m_loader = nullptr;
     std::atomic<bool> m_cancel{false};
     bool m_comStarted = false;

@@ -158,6 +158,10 @@ TEST_F(ContactTest, SwitchingAwayWhileALargeStoreLoadsLeavesTheBarRunning)
     EXPECT_TRUE(ChooseApplet(L"Contacts"));
     list_ = std::make_unique<RemoteListView>(GetDlgItem(AppletWindowOnBar(L"Contact"), 1300));
     EXPECT_TRUE(PumpUntil([&] { return list_->Count() == 1000; }, 30000));
+    // Listed a batch at a time: each row once, in the store's order.
+    for (int row : {0, 9, 10, 109, 110, 999})
+        EXPECT_EQ(L"Person " + std::to_wstring(10000 + row), list_->Text(row)) << "row " << row;
+    EXPECT_EQ(L"555999", list_->Text(999, 1));
 }
 
 }  // namespace

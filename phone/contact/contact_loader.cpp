@@ -1,5 +1,6 @@
 // The contacts applet's loader: one pass over the device's contacts on a
-// thread of its own, filling the rows, the tabs and the list as it goes.
+// thread of its own, filling the rows and the tabs as it goes (the window
+// puts the rows into its list).
 #include "contact_wnd.h"
 
 #include <pimstore.h>

@@ -61,6 +61,21 @@ TEST(InstrumentsTest, UserCountFollowsWindows)
     DestroyWindow(anchor);
 }
 
+// Wine answers 0 for another process's handle count; the system's handle
+// table stands in, and must see what the process opens and closes.
+TEST(InstrumentsTest, HandleCountFollowsOpenedAndClosedHandles)
+{
+    const long before = CountHandles(GetCurrentProcess(), GetCurrentProcessId());
+    ASSERT_GT(before, 0);
+    std::vector<HANDLE> events;
+    for (int i = 0; i < 10; ++i)
+        events.push_back(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    EXPECT_EQ(before + 10, CountHandles(GetCurrentProcess(), GetCurrentProcessId()));
+    for (HANDLE event : events)
+        CloseHandle(event);
+    EXPECT_EQ(before, CountHandles(GetCurrentProcess(), GetCurrentProcessId()));
+}
+
 TEST(InstrumentsTest, PrivateBytesFollowTouchedMemory)
 {
     const SIZE_T size = 8 << 20;

@@ -37,12 +37,12 @@ BOOL CWnd::IsTapAndHold(POINT point)
     return SHRecognizeGesture(&info) == GN_CONTEXTMENU;
 }
 
-HWND CWnd::CreateCommandBar(UINT menuBarId)
+HWND CWnd::CreateCommandBar(UINT menuBarId, DWORD flags)
 {
     SHMENUBARINFO info = {};
     info.cbSize = sizeof(info);
     info.hwndParent = m_hWnd;
-    info.dwFlags = 0;
+    info.dwFlags = flags;
     info.nToolBarId = menuBarId;
     info.hInstRes = CorGetInstance();
     info.nBmpId = 0;

@@ -179,7 +179,8 @@ public:
     BOOL InvalidateRect(const RECT* rect, BOOL erase = TRUE) { return ::InvalidateRect(m_hWnd, rect, erase); }
     BOOL ValidateRect(const RECT* rect) { return ::ValidateRect(m_hWnd, rect); }
     void CenterWindow();  // centred on the screen below the task bar
-    HWND CreateCommandBar(UINT menuBarId);  // the shell menu bar, or 0
+    // The shell menu bar (flags: SHCMBF_ values such as SHCMBF_HIDESIPBUTTON), or 0.
+    HWND CreateCommandBar(UINT menuBarId, DWORD flags = 0);
 
     // Diagnostics: TRACE shows the text in a box captioned "TRACE" (it blocks);
     // WriteLog appends it as one line to "\My Documents\ZARQLOG.txt". Both cut

@@ -43,9 +43,9 @@ void CRunvelFrame::OnCreate()
     if (FilePath(kLaunchFile, path))
         m_list.Load(path);
     m_list.SetExpanded(TRUE);
-    ::SHFullScreen(m_hWnd, SHFS_HIDESIPBUTTON);
-    // The menu bar shortens the window; the dialog follows through WM_SIZE.
-    CreateCommandBar(IDR_RUNVEL_MENUBAR);
+    // The menu bar spans the screen, as the input-panel button is hidden;
+    // it shortens the window and the dialog follows through WM_SIZE.
+    CreateCommandBar(IDR_RUNVEL_MENUBAR, SHCMBF_HIDESIPBUTTON);
     m_dialog.SetDialogInfo(IDD_RUNVEL, m_hWnd);
     m_dialog.OpenDialog();
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <aygshell.h>
+
 #include "ketra_testkit.h"
 #include "system_fixtures.h"
 
@@ -66,6 +68,8 @@ TEST_F(LauncherOptions, ClosesTheBarRunsOnceAndWritesEverythingOnOk)
     ProgramDriver options(kProgram, L"RUNVEL");
     ASSERT_TRUE(options.Started());
     EXPECT_EQ(L"Settings", TextOf(options.Main()));
+    // Its input-panel button is hidden, so its menu bar spans the screen.
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), Width(WindowRect(SHFindMenuBar(options.Main()))));
     EXPECT_TRUE(PumpUntil([&] { return about.SendToBar(WM_KETRA_WINDOW, KETRA_WINDOW_IS_OPEN) == 0; }, 5000));
     // Started in the arrange mode saved last.
     EXPECT_EQ(L"Swap", options.Combo(kArrange).SelectedText());

@@ -139,7 +139,12 @@ void PrintTiming(const char* what, const Timing& timing, const char* baseline, d
         std::printf("%s: not measured (%s)\n", what, timing.problem.c_str());
         return;
     }
-    const double ratio = Ratio(timing.measuredMs, timing.baselineMs);
+    double ratio = 0;
+    if (!TimingRatio(timing, &ratio)) {
+        std::printf("%s: %.2f ms; %s: %.2f ms; no ratio (the baseline measured nothing)\n", what, timing.measuredMs,
+                    baseline, timing.baselineMs);
+        return;
+    }
     if (goal <= 0) {
         std::printf("%s: %.2f ms; %s: %.2f ms; %.2fx (no goal)\n", what, timing.measuredMs, baseline,
                     timing.baselineMs, ratio);

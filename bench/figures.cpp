@@ -50,6 +50,15 @@ double MedianOf(std::vector<double> values)
     return Median(std::move(values));
 }
 
+bool TimingRatio(const Timing& timing, double* ratio)
+{
+    *ratio = 0;
+    if (!timing.ok || timing.baselineMs <= 0)
+        return false;
+    *ratio = timing.measuredMs / timing.baselineMs;
+    return true;
+}
+
 // Until nothing is left to paint: the window manager sends the paint
 // messages to the bar and its applet and waits for each.
 void PaintNow(HWND window)

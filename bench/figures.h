@@ -28,6 +28,11 @@ struct Timing {
     std::string problem;  // why it could not be measured
 };
 
+// The measured time against its baseline; false when the baseline measured
+// nothing (a processor time below what the clock resolves), for a ratio to
+// zero judges nothing.
+bool TimingRatio(const Timing& timing, double* ratio);
+
 struct StartFigures {
     Timing start;            // start to first painted bar / empty program
     bool memoryOk = false;

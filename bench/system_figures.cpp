@@ -88,13 +88,37 @@ std::string ReadProcFile(const std::wstring& path)
     return bytes;
 }
 
+// Processor time of a process's threads in milliseconds, from the
+// nanoseconds each thread's "schedstat" counts first; -1 when unreadable.
+double ThreadsProcessorMs(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"task\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return -1;
+    double ms = -1;
+    do {
+        const std::wstring thread = found.cFileName;
+        if (thread.empty() || thread.find_first_not_of(L"0123456789") != std::wstring::npos)
+            continue;
+        unsigned long long nanoseconds = 0;
+        if (sscanf(ReadProcFile(folder + L"task\\" + thread + L"\\schedstat").c_str(), "%llu", &nanoseconds) != 1)
+            continue;  // a thread that ended meanwhile
+        ms = (ms < 0 ? 0 : ms) + static_cast<double>(nanoseconds) / 1e6;
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return ms;
+}
+
 }  // namespace
 
 // A program's processor time in milliseconds, from the host system's
 // process table: Wine answers GetProcessTimes for another process with
 // zeros.  The program is the process of this device (its Wine prefix) whose
-// command line names it ("\\Ketra.exe"); its user and system times (fields
-// 14 and 15 of "stat") are in ticks of 10 ms.  -1 when it cannot be read.
+// command line names it ("\\Ketra.exe").  Its threads' scheduler counts are
+// in nanoseconds; the user and system times of "stat" (fields 14 and 15),
+// in ticks of 10 ms, stand in where those cannot be read (an idle program
+// may use less than a tick in a whole period).  -1 when nothing can be read.
 double ProcessorMsOf(const char* program)
 {
     char prefix[MAX_PATH] = "";
@@ -116,6 +140,9 @@ double ProcessorMsOf(const char* program)
             continue;
         if (ReadProcFile(folder + L"environ").find(ownPrefix) == std::string::npos)
             continue;
+        ms = ThreadsProcessorMs(folder);
+        if (ms >= 0)
+            break;
         const std::string stat = ReadProcFile(folder + L"stat");
         const size_t name = stat.rfind(')');  // the program name may hold blanks
         if (name == std::string::npos)

@@ -5,6 +5,7 @@
 #include <axreg.h>
 
 #include "applet_table.h"
+#include "figures.h"
 
 namespace {
 
@@ -66,6 +67,18 @@ TEST(AppletTableTest, JudgesEachRowAgainstAbout)
     about.ok = false;
     EXPECT_FALSE(JudgeApplet(row, about).met);
     EXPECT_EQ(0, JudgeApplet(row, about).switchRatio);
+}
+
+// A figure is judged only against a baseline that measured something: a
+// ratio to nothing would read as met however long the figure took.
+TEST(TimingRatioTest, JudgesOnlyAgainstABaselineThatMeasuredSomething)
+{
+    double ratio = -1;
+    EXPECT_TRUE(TimingRatio(Timing{true, 30.0, 20.0, ""}, &ratio));
+    EXPECT_DOUBLE_EQ(1.5, ratio);
+    EXPECT_FALSE(TimingRatio(Timing{true, 20.0, 0.0, ""}, &ratio));
+    EXPECT_EQ(0, ratio);
+    EXPECT_FALSE(TimingRatio(Timing{false, 20.0, 10.0, "not shown"}, &ratio));
 }
 
 }  // namespace

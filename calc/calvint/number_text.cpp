@@ -4,6 +4,7 @@
 #include <strsafe.h>
 #include <wchar.h>
 
+#include <cstdlib>
 #include <string>
 
 int AddComma(wchar_t* text)
@@ -63,4 +64,16 @@ void PrintDouble(double value, int digits, wchar_t* out)
     if (digits > 200)
         digits = 200;
     StringCchPrintfW(out, kNumberTextLength, L"%.*e", digits, value);
+}
+
+double ReadNumber(const wchar_t* text)
+{
+    if (!text)
+        return 0;
+    std::string narrow;
+    for (const wchar_t* at = text; *at; ++at) {
+        if (*at != L',')
+            narrow += *at < 0x80 ? (char)*at : ' ';
+    }
+    return atof(narrow.c_str());
 }

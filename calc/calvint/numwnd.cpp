@@ -2,6 +2,7 @@
 #include "numwnd.h"
 
 #include <ketra_host.h>
+#include <todaycmn.h>
 
 CNumWnd::CNumWnd() : m_bAutoClear(1), m_ullLastPress(0), m_ppOwner(nullptr), m_hSelf(nullptr) {}
 
@@ -77,6 +78,18 @@ int CNumWnd::OnClicked(CButton* button, CPoint point)
         m_ullLastPress = now;
     }
     OnNumChar(ch);
+    return 1;
+}
+
+LRESULT CNumWnd::AnswerHeightQuery(WPARAM item)
+{
+    if (::InSendMessageEx(nullptr) != ISMEX_NOSEND)
+        return 0;
+    TODAYLISTITEM* record = reinterpret_cast<TODAYLISTITEM*>(item);
+    int height = GetSkinInfo()->GetWindowRect().Height();
+    if (!record || (int)record->cyp == height)
+        return 0;
+    record->cyp = (DWORD)height;
     return 1;
 }
 

@@ -3,36 +3,13 @@
 
 #include <aygshell.h>
 
-#include <drawing.h>
 #include <registry.h>
+
+#include "dialog_title.h"
 
 namespace {
 
 const wchar_t kValueName[] = L"precision";
-
-// The title of the dialog (its caption) as settings pages show theirs: in
-// bold Tahoma, over a line across the page.
-void PaintTitle(HWND dialog)
-{
-    PAINTSTRUCT ps;
-    CDC dc(::BeginPaint(dialog, &ps));
-    wchar_t title[64] = L"";
-    ::GetWindowTextW(dialog, title, 64);
-    CFont font;
-    font.CreateFont(13, L"Tahoma", FW_BOLD);
-    dc.SelectObject(&font);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(0x804000);
-    dc.TextOut(8, 4, title);
-    dc.ReleaseObject(&font);
-    RECT client;
-    ::GetClientRect(dialog, &client);
-    CPen line(PS_SOLID, 1, RGB(0, 0, 0));
-    dc.SelectObject(&line);
-    dc.Line(0, 22, client.right, 22);
-    dc.ReleaseObject(&line);
-    ::EndPaint(dialog, &ps);
-}
 
 }  // namespace
 
@@ -69,7 +46,7 @@ INT_PTR PrecisionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*l
         return TRUE;
     }
     case WM_PAINT:
-        PaintTitle(dialog);
+        PaintDialogTitle(dialog);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

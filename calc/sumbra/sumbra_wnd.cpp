@@ -234,17 +234,8 @@ LRESULT CSumbraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (::IsWindowVisible(m_hWnd))
             FocusBox();
         return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE: {
-        // The record is trusted only from this thread.
-        if (::InSendMessageEx(nullptr) != ISMEX_NOSEND)
-            return 0;
-        TODAYLISTITEM* item = reinterpret_cast<TODAYLISTITEM*>(wParam);
-        int height = GetSkinInfo()->GetWindowRect().Height();
-        if (!item || (int)item->cyp == height)
-            return 0;
-        item->cyp = (DWORD)height;
-        return 1;
-    }
+    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
+        return AnswerHeightQuery(wParam);
     }
     return CNumWnd::OnMessage(message, wParam, lParam);
 }

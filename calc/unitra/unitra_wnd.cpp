@@ -5,16 +5,13 @@
 #include <strsafe.h>
 #include <todaycmn.h>
 
-#include <string>
+#include <utility>
 
 namespace {
 
 const wchar_t kClassName[] = L"Unitra";
 const wchar_t kSkinFile[] = L"CtSkin.xml";
 const wchar_t kSelectionFile[] = L"CTConv.xml";
-
-const DWORD kListStyle = WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL;
-const DWORD kNumberStyle = WS_VISIBLE | WS_BORDER | ES_RIGHT | ES_AUTOHSCROLL;
 
 }  // namespace
 
@@ -57,31 +54,14 @@ int CUnitraWnd::Open(HWND parent, HINSTANCE module)
 
 int CUnitraWnd::CreateBox(const CCtrl* ctrl)
 {
-    struct Box {
-        const wchar_t* type;
-        const wchar_t* id;
-        CWnd* wnd;
-        const wchar_t* className;
-        DWORD style;
-        UINT commandId;
-    } boxes[] = {
-        {L"COMBOBOX", L"COMBOBOX_CATEGORY", &m_category, L"COMBOBOX", kListStyle, IDC_CATEGORY},
-        {L"COMBOBOX", L"COMBOBOX_UNIT1", &m_unit1, L"COMBOBOX", kListStyle, IDC_UNIT1},
-        {L"COMBOBOX", L"COMBOBOX_UNIT2", &m_unit2, L"COMBOBOX", kListStyle, IDC_UNIT2},
-        {L"EDIT", L"EDIT_UNIT1", &m_input, L"EDIT", kNumberStyle, IDC_INPUT},
-        {L"TEXT", L"TEXT_UNIT2", &m_result, L"EDIT", kNumberStyle | ES_READONLY, IDC_RESULT},
+    const SCalcBox boxes[] = {
+        {L"COMBOBOX", L"COMBOBOX_CATEGORY", &m_category, IDC_CATEGORY},
+        {L"COMBOBOX", L"COMBOBOX_UNIT1", &m_unit1, IDC_UNIT1},
+        {L"COMBOBOX", L"COMBOBOX_UNIT2", &m_unit2, IDC_UNIT2},
+        {L"EDIT", L"EDIT_UNIT1", &m_input, IDC_INPUT},
+        {L"TEXT", L"TEXT_UNIT2", &m_result, IDC_RESULT},
     };
-    for (const Box& box : boxes) {
-        if (!ctrl->IsType(box.type) || !ctrl->IsID(box.id))
-            continue;
-        if (box.wnd->GetSafeHwnd())
-            return 0;  // the same box twice
-        if (!box.wnd->Create(box.className, L"", box.style, ctrl->GetRect(), m_hWnd, box.commandId))
-            return 0;
-        box.wnd->SendMessageW(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
-        return 1;
-    }
-    return 0;
+    return CreateCalcBox(m_hWnd, ctrl, boxes, ARRAYSIZE(boxes), m_font);
 }
 
 int CUnitraWnd::OnLoadSkinDone()
@@ -117,13 +97,9 @@ void CUnitraWnd::FillUnitLists()
 
 void CUnitraWnd::Recompute()
 {
-    wchar_t input[kNumberTextLength];
-    m_input.GetText(input);
-    std::string narrow;
-    for (const wchar_t* at = input; *at; ++at)
-        narrow += *at < 0x80 ? (char)*at : ' ';
     double result = 0;
-    if (!m_display.Convert(m_current.nCategory, m_current.nUnit1, m_current.nUnit2, atof(narrow.c_str()), result))
+    if (!m_display.Convert(m_current.nCategory, m_current.nUnit1, m_current.nUnit2, ReadNumber(m_input.GetText()),
+                           result))
         return;
     m_result.SetText(result, m_nPrecision);
 }
@@ -227,18 +203,8 @@ LRESULT CUnitraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TODAYCUSTOM_CLEARCACHE:
         return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE: {
-        // The height of the skin, once.  The record is trusted only from
-        // this thread: another program could pass any address.
-        if (::InSendMessageEx(nullptr) != ISMEX_NOSEND)
-            return 0;
-        TODAYLISTITEM* item = reinterpret_cast<TODAYLISTITEM*>(wParam);
-        int height = GetSkinInfo()->GetWindowRect().Height();
-        if (!item || (int)item->cyp == height)
-            return 0;
-        item->cyp = (DWORD)height;
-        return 1;
-    }
+    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
+        return AnswerHeightQuery(wParam);
     }
     return CNumWnd::OnMessage(message, wParam, lParam);
 }

@@ -22,3 +22,8 @@ CALVINT_API void RemoveComma(wchar_t* text);
 // which holds kNumberTextLength characters.  A value whose fixed form
 // would not fit is written in exponent form instead ("%.Ne").
 CALVINT_API void PrintDouble(double value, int digits, wchar_t* out);
+
+// The number a box shows: its text without commas, read with atof rules
+// (the leading numeric part; 0 when there is none).  Characters outside
+// ASCII end the number.
+CALVINT_API double ReadNumber(const wchar_t* text);

@@ -33,6 +33,12 @@ public:
     int OnClicked(CButton* button, CPoint point) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // The answer to the host's query-refresh (1267, the record in wParam):
+    // the skin's height, set in the record once.  The record is trusted
+    // only when sent from this thread (another program could pass any
+    // address).  1 when the height changed.
+    LRESULT AnswerHeightQuery(WPARAM item);
+
     // An applet's window object made with new: it deletes itself with its
     // window, and *owner (set to it now) becomes null then.
     void DeleteWithWindow(CNumWnd** owner);

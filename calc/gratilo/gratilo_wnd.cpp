@@ -1,0 +1,176 @@
+// The tip calculator's window.
+#include "gratilo_wnd.h"
+
+#include <ketra_host.h>
+#include <strsafe.h>
+#include <todaycmn.h>
+
+#include <initializer_list>
+
+namespace {
+
+const wchar_t kClassName[] = L"Gratilo";
+const wchar_t kSkinFile[] = L"TipSkin.xml";
+
+// A stored list position; one outside the list is the default.
+int StoredIndex(CAppConfig& config, const wchar_t* name, int count, int fallback)
+{
+    DWORD index = 0;
+    if (!config.GetDWORD(name, &index) || index >= (DWORD)count)
+        return fallback;
+    return (int)index;
+}
+
+}  // namespace
+
+const wchar_t* const CGratiloWnd::kTipTexts[kTipCount] = {L"5", L"7", L"10", L"12", L"15", L"18", L"20", L"25"};
+
+STipSplit SplitBill(double bill, double tipPercent, int people)
+{
+    STipSplit split;
+    split.tip = tipPercent * bill * 0.01;
+    split.total = split.tip + bill;
+    split.each = split.total / (people > 0 ? people : 1);
+    return split;
+}
+
+CGratiloWnd::CGratiloWnd() : m_nTip(kDefaultIndex), m_nPeople(kDefaultIndex), m_bLoaded(false) {}
+
+int CGratiloWnd::Open(HWND parent, HINSTANCE module)
+{
+    CAppConfig config;
+    if (config.Open(kConfigSection)) {
+        m_nTip = StoredIndex(config, L"tip", kTipCount, kDefaultIndex);
+        m_nPeople = StoredIndex(config, L"each", kPeopleCount, kDefaultIndex);
+    }
+    m_font.CreateFont(13, L"Tahoma", FW_NORMAL);
+    if (!Create(parent, kClassName))
+        return 0;
+    CModuleInfo library(module);
+    LPCWSTR skin = library.GetFileName(kSkinFile);
+    if (!skin || !LoadSkin(skin)) {
+        DestroyWindow();
+        return 0;
+    }
+    m_bLoaded = true;
+    ShowWindow();
+    UpdateWindow();
+    return 1;
+}
+
+// Any EDIT control is the bill; the first one made is used, later ones
+// are accepted and left without a box.
+int CGratiloWnd::CreateBox(const CCtrl* ctrl)
+{
+    if (ctrl->IsType(L"EDIT") && m_bill.GetSafeHwnd())
+        return 1;
+    const SCalcBox boxes[] = {
+        {L"COMBOBOX", L"COMBOBOX_TIP", &m_tip, IDC_TIP},
+        {L"COMBOBOX", L"COMBOBOX_PERSON", &m_people, IDC_PEOPLE},
+        {L"EDIT", nullptr, &m_bill, IDC_BILL},
+        {L"TEXT", L"TEXT_TIP", &m_tipAmount, IDC_TIP_AMOUNT},
+        {L"TEXT", L"TEXT_TOTAL", &m_total, IDC_TOTAL},
+        {L"TEXT", L"TEXT_EACH", &m_each, IDC_EACH},
+    };
+    return CreateCalcBox(m_hWnd, ctrl, boxes, ARRAYSIZE(boxes), m_font);
+}
+
+int CGratiloWnd::OnLoadSkinDone()
+{
+    CCtrlList* ctrls = GetCtrlList();
+    for (POSITION at = ctrls->GetHeadPosition(); at;) {
+        if (!CreateBox(static_cast<CCtrl*>(ctrls->GetNext(at))))
+            return 0;
+    }
+    for (const wchar_t* tip : kTipTexts)
+        m_tip.AddString(tip);
+    for (int people = 1; people <= kPeopleCount; ++people) {
+        wchar_t text[4];
+        StringCchPrintfW(text, ARRAYSIZE(text), L"%d", people);
+        m_people.AddString(text);
+    }
+    m_tip.SetCurSel(m_nTip);
+    m_people.SetCurSel(m_nPeople);
+    for (CNumEdit* box : {&m_bill, &m_tipAmount, &m_total, &m_each})
+        box->Clear();
+    Recompute();
+    return 1;
+}
+
+void CGratiloWnd::Recompute()
+{
+    const STipSplit split =
+        SplitBill(ReadNumber(m_bill.GetText()), ReadNumber(kTipTexts[m_nTip]), m_nPeople + 1);
+    m_tipAmount.SetText(split.tip, 2);
+    m_total.SetText(split.total, 2);
+    m_each.SetText(split.each, 2);
+}
+
+void CGratiloWnd::OnNumChar(wchar_t ch)
+{
+    if (ch == L'.' && wcschr(m_bill.GetText(), L'.'))
+        return;
+    m_bill.TypeChar(ch);
+    Recompute();
+}
+
+void CGratiloWnd::OnNumClear()
+{
+    m_bill.Clear();
+    Recompute();
+}
+
+// Under Wine a tap in an open list arrives while the list is still open;
+// any notice from a closed list is left alone.
+LRESULT CGratiloWnd::OnCommand(UINT id, UINT code)
+{
+    switch (id) {
+    case IDC_TIP:
+    case IDC_PEOPLE: {
+        CComboBox& list = id == IDC_TIP ? m_tip : m_people;
+        int index = list.GetCurSel();
+        if (list.GetDroppedState() && index >= 0) {
+            (id == IDC_TIP ? m_nTip : m_nPeople) = index;
+            Recompute();
+        }
+        return 0;
+    }
+    case IDC_BILL:
+        // A number typed with the keyboard counts as it is typed.
+        if (code == EN_CHANGE)
+            Recompute();
+        return 0;
+    case IDC_TIP_AMOUNT:
+    case IDC_TOTAL:
+    case IDC_EACH:
+        return 0;
+    }
+    return CNumWnd::OnCommand(id, code);
+}
+
+LRESULT CGratiloWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    // Keys and messages the bar passes on: the boxes take the keyboard
+    // themselves.
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_KETRA_RELAY:
+    case WM_TODAYCUSTOM_CLEARCACHE:
+        return 0;
+    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
+        return AnswerHeightQuery(wParam);
+    }
+    return CNumWnd::OnMessage(message, wParam, lParam);
+}
+
+void CGratiloWnd::OnDestroy()
+{
+    CAppConfig config;
+    if (m_bLoaded && config.Open(kConfigSection)) {
+        config.SetDWORD(L"tip", (DWORD)m_nTip);
+        config.SetDWORD(L"each", (DWORD)m_nPeople);
+    }
+    m_bLoaded = false;
+    CNumWnd::OnDestroy();
+}

@@ -1,0 +1,60 @@
+// The tip calculator's window: the bill, the tip in percent and the number
+// of people from two lists, and the tip, the total and each one's share.
+#pragma once
+
+#include <windows.h>
+
+#include <calvint.h>
+
+// The tip, the total and each one's share of a bill.
+struct STipSplit {
+    double tip;
+    double total;
+    double each;
+};
+STipSplit SplitBill(double bill, double tipPercent, int people);
+
+class CGratiloWnd : public CNumWnd {
+public:
+    enum : UINT {
+        IDC_TIP = 1001,
+        IDC_PEOPLE = 1002,
+        IDC_BILL = 1003,
+        IDC_TIP_AMOUNT = 1004,
+        IDC_TOTAL = 1005,
+        IDC_EACH = 1006,
+    };
+    enum { kTipCount = 8, kPeopleCount = 10, kDefaultIndex = 2 };
+    static const wchar_t* const kTipTexts[kTipCount];
+    static constexpr const wchar_t* kConfigSection = L"Applets\\Tip";
+
+    CGratiloWnd();
+
+    // Makes the window in the parent (the side bar), reads the stored
+    // lists' positions and loads the skin "TipSkin.xml" beside the library.
+    // 0 (no window left) when the skin cannot be loaded or holds a control
+    // this window does not know.
+    int Open(HWND parent, HINSTANCE module);
+
+    void OnNumChar(wchar_t ch) override;
+    void OnNumClear() override;
+    int OnLoadSkinDone() override;
+    LRESULT OnCommand(UINT id, UINT code) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroy() override;
+
+private:
+    int CreateBox(const CCtrl* ctrl);
+    void Recompute();
+
+    int m_nTip;
+    int m_nPeople;  // the list's position: one fewer than the people
+    bool m_bLoaded;
+    CFont m_font;
+    CComboBox m_tip;
+    CComboBox m_people;
+    CNumEdit m_bill;
+    CNumEdit m_tipAmount;
+    CNumEdit m_total;
+    CNumEdit m_each;
+};

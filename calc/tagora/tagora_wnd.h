@@ -1,0 +1,62 @@
+// The price calculator's window: a price, a discount from the list and a
+// sales-tax rate, and the discounted price and the amount with tax.
+#pragma once
+
+#include <windows.h>
+
+#include <calvint.h>
+
+// The discounted price and the amount with tax on it (the tax counted on
+// the discounted price as computed, not as shown).
+struct SPrice {
+    double discounted;
+    double withTax;
+};
+SPrice PriceWithTax(double price, double discountPercent, double taxPercent);
+
+class CTagoraWnd : public CNumWnd {
+public:
+    enum : UINT {
+        IDC_PRICE = 7700,
+        IDC_DISCOUNT = 7701,
+        IDC_DISCOUNTED = 7702,
+        IDC_TAX = 7703,
+        IDC_AMOUNT = 7704,
+    };
+    enum { kDiscountCount = 16, kDefaultDiscount = 1 };
+    static const wchar_t* const kDiscountTexts[kDiscountCount];
+    static constexpr double kDefaultTax = 8.35;
+    static constexpr const wchar_t* kConfigSection = L"Applets\\Price";
+
+    CTagoraWnd();
+
+    // Makes the window in the parent (the side bar), reads the stored
+    // discount and tax and loads the skin "PcSkin.xml" beside the library.
+    // 0 (no window left) when the skin cannot be loaded or holds a control
+    // this window does not know.
+    int Open(HWND parent, HINSTANCE module);
+
+    void OnNumChar(wchar_t ch) override;
+    void OnNumClear() override;
+    int OnLoadSkinDone() override;
+    LRESULT OnCommand(UINT id, UINT code) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroy() override;
+
+private:
+    // The box the keypad types into: the tax box when it has the focus,
+    // else the price box, which takes the focus.
+    CNumEdit& KeyTarget();
+    void Recompute();
+
+    int m_nDiscount;
+    double m_dTax;
+    bool m_bLoaded;
+    bool m_bRecomputing;
+    CFont m_font;
+    CComboBox m_discount;
+    CNumEdit m_price;
+    CNumEdit m_tax;
+    CNumEdit m_discounted;
+    CNumEdit m_amount;
+};

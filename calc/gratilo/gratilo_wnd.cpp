@@ -25,15 +25,6 @@ int StoredIndex(CAppConfig& config, const wchar_t* name, int count, int fallback
 
 const wchar_t* const CGratiloWnd::kTipTexts[kTipCount] = {L"5", L"7", L"10", L"12", L"15", L"18", L"20", L"25"};
 
-STipSplit SplitBill(double bill, double tipPercent, int people)
-{
-    STipSplit split;
-    split.tip = tipPercent * bill * 0.01;
-    split.total = split.tip + bill;
-    split.each = split.total / (people > 0 ? people : 1);
-    return split;
-}
-
 CGratiloWnd::CGratiloWnd() : m_nTip(kDefaultIndex), m_nPeople(kDefaultIndex), m_bLoaded(false) {}
 
 int CGratiloWnd::Open(HWND parent, HINSTANCE module)

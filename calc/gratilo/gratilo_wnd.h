@@ -6,13 +6,7 @@
 
 #include <calvint.h>
 
-// The tip, the total and each one's share of a bill.
-struct STipSplit {
-    double tip;
-    double total;
-    double each;
-};
-STipSplit SplitBill(double bill, double tipPercent, int people);
+#include "tip_split.h"
 
 class CGratiloWnd : public CNumWnd {
 public:

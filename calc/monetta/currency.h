@@ -8,7 +8,8 @@
 
 #include <windows.h>
 
-#include <calvint.h>
+#include <registry.h>
+#include <unit_model.h>
 
 enum { kCurrencyCount = 8 };
 

@@ -17,14 +17,6 @@ const wchar_t kSkinFile[] = L"PcSkin.xml";
 const wchar_t* const CTagoraWnd::kDiscountTexts[kDiscountCount] = {
     L"0", L"10", L"15", L"20", L"25", L"30", L"35", L"40", L"45", L"50", L"60", L"65", L"70", L"75", L"80", L"85"};
 
-SPrice PriceWithTax(double price, double discountPercent, double taxPercent)
-{
-    SPrice result;
-    result.discounted = (100 - discountPercent) * price * 0.01;
-    result.withTax = (taxPercent + 100) * result.discounted * 0.01;
-    return result;
-}
-
 CTagoraWnd::CTagoraWnd()
     : m_nDiscount(kDefaultDiscount), m_dTax(kDefaultTax), m_bLoaded(false), m_bRecomputing(false)
 {

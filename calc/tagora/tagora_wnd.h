@@ -6,13 +6,7 @@
 
 #include <calvint.h>
 
-// The discounted price and the amount with tax on it (the tax counted on
-// the discounted price as computed, not as shown).
-struct SPrice {
-    double discounted;
-    double withTax;
-};
-SPrice PriceWithTax(double price, double discountPercent, double taxPercent);
+#include "price.h"
 
 class CTagoraWnd : public CNumWnd {
 public:

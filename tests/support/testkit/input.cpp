@@ -113,6 +113,26 @@ bool Drag(int x1, int y1, int x2, int y2)
     return ok && lifted;
 }
 
+bool StylusDown(int x, int y)
+{
+    if (!OnScreen(x, y) || !SendStylus(x, y, 0))
+        return false;
+    PumpMessages(kSettleMs * 4);
+    if (!SendStylus(x, y, 0))
+        return false;
+    PumpMessages(kSettleMs);
+    const bool down = SendStylus(x, y, MOUSEEVENTF_LEFTDOWN);
+    PumpMessages(kSettleMs);
+    return down;
+}
+
+bool StylusUp(int x, int y)
+{
+    const bool lifted = OnScreen(x, y) && SendStylus(x, y, MOUSEEVENTF_LEFTUP);
+    PumpMessages(kSettleMs);
+    return lifted;
+}
+
 bool TapWindow(HWND window)
 {
     RECT rect;

@@ -11,6 +11,10 @@ namespace testkit {
 bool Tap(int x, int y);
 bool Hold(int x, int y, DWORD ms = 800);
 bool Drag(int x1, int y1, int x2, int y2);
+// The stylus put down and lifted again at screen points, for a test that
+// looks at the screen while it is down.  Every StylusDown needs its StylusUp.
+bool StylusDown(int x, int y);
+bool StylusUp(int x, int y);
 // A tap in the middle of a window, or at a point of its client area.
 bool TapWindow(HWND window);
 bool TapClient(HWND window, int x, int y);

@@ -22,6 +22,18 @@ LRESULT SendWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return (LRESULT)result;
 }
 
+std::wstring ControlText(HWND control)
+{
+    const LRESULT length = SendWaiting(control, WM_GETTEXTLENGTH, 0, 0);
+    if (length < 0)
+        return L"(no answer)";
+    std::wstring text((size_t)length + 1, L'\0');
+    if (SendWaiting(control, WM_GETTEXT, (WPARAM)text.size(), (LPARAM)&text[0]) < 0)
+        return L"(no answer)";
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    return text;
+}
+
 // ---- RemoteBlock ----------------------------------------------------------------------
 
 RemoteBlock::RemoteBlock(HWND window, size_t size)
@@ -296,10 +308,20 @@ bool RemoteComboBox::TapChoose(const std::wstring& text)
     HWND list = nullptr;
     if (!PumpUntil([&] { return (list = VisibleWindow(L"ComboLBox")) != nullptr; }, 3000))
         return false;
-    RECT drop;
-    GetWindowRect(list, &drop);
-    const int height = (int)SendWaiting(combo_, CB_GETITEMHEIGHT, 0, 0);
-    return Tap(drop.left + 20, drop.top + 1 + index * height + height / 2);
+    const int height = (int)SendWaiting(list, LB_GETITEMHEIGHT, 0, 0);
+    const RECT drop = WindowRect(list);
+    auto inView = [&](int top) {
+        return top >= 0 && height > 0 && index >= top && drop.top + 1 + (index - top + 1) * height <= drop.bottom;
+    };
+    int top = (int)SendWaiting(list, LB_GETTOPINDEX, 0, 0);
+    if (!inView(top)) {
+        // Scrolled to it, as the user scrolls the open list.
+        SendWaiting(list, LB_SETTOPINDEX, index, 0);
+        top = (int)SendWaiting(list, LB_GETTOPINDEX, 0, 0);
+        if (!inView(top))
+            return false;
+    }
+    return Tap(drop.left + 20, drop.top + 1 + (index - top) * height + height / 2);
 }
 
 }  // namespace testkit

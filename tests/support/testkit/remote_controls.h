@@ -36,6 +36,11 @@ private:
 // SendMessage that gives up after a few seconds (-1 then).
 LRESULT SendWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The text of a control of any program as the control itself answers it
+// (WM_GETTEXT): an edit box's caption, which TextOf reads, is not kept up
+// to date with what it shows.  "(no answer)" when it does not answer.
+std::wstring ControlText(HWND control);
+
 class RemoteListView {
 public:
     explicit RemoteListView(HWND list) : list_(list), block_(list) {}
@@ -101,7 +106,9 @@ public:
     // that opens a message box the test answers).
     bool Choose(int index, bool post = false);
     bool Choose(const std::wstring& text, bool post = false);
-    // The choice made with two stylus taps: one opens the list, one picks.
+    // The choice made with two stylus taps: one opens the list, one picks
+    // the item where the open list shows it (the list scrolls its selected
+    // item into view as it opens; an item out of view is scrolled to first).
     bool TapChoose(const std::wstring& text);
 
 private:

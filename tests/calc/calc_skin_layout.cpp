@@ -35,27 +35,29 @@ std::map<std::wstring, RECT> ReadSkinButtons(const std::wstring& skinFile)
     return buttons;
 }
 
-std::wstring BoxText(HWND box)
+
+CalcOnBar::CalcOnBar(const std::wstring& name, const std::wstring& skinFile)
+    : keys_(ReadSkinButtons(std::wstring(testkit::kInstallFolder) + skinFile)),
+      bar_(std::make_unique<testkit::AppletOnBar>(name))
 {
-    wchar_t text[300] = L"";
-    if (testkit::SendWaiting(box, WM_GETTEXT, 300, (LPARAM)text) < 0)
-        return L"(no answer)";
-    return text;
 }
 
-bool TapListItem(HWND combo, const std::wstring& text)
+bool CalcOnBar::Press(std::initializer_list<const wchar_t*> names)
 {
-    using namespace testkit;
-    const int index = RemoteComboBox(combo).Find(text);
-    if (index < 0 || !TapWindow(combo))
-        return false;
-    HWND list = nullptr;
-    if (!PumpUntil([&] { return (list = VisibleWindow(L"ComboLBox")) != nullptr; }, 3000))
-        return false;
-    const int top = (int)SendWaiting(list, LB_GETTOPINDEX, 0, 0);
-    const int height = (int)SendWaiting(list, LB_GETITEMHEIGHT, 0, 0);
-    const RECT drop = WindowRect(list);
-    if (top < 0 || height <= 0 || index < top || drop.top + 1 + (index - top + 1) * height > drop.bottom)
-        return false;  // not in view
-    return Tap(drop.left + 20, drop.top + 1 + (index - top) * height + height / 2);
+    for (const wchar_t* name : names) {
+        auto key = keys_.find(name);
+        if (key == keys_.end())
+            return false;
+        const RECT& r = key->second;
+        if (!bar_->Tap((r.left + r.right) / 2, (r.top + r.bottom) / 2))
+            return false;
+    }
+    testkit::PumpMessages(50);
+    return true;
+}
+
+std::wstring CalcOnBar::WaitText(int id, const std::wstring& text, DWORD ms) const
+{
+    testkit::PumpUntil([&] { return Text(id) == text; }, ms);
+    return Text(id);
 }

@@ -54,7 +54,7 @@ protected:
         PumpMessages(50);
     }
     HWND Box() const { return GetDlgItem(bar_->Window(), kBox); }
-    std::wstring Text() const { return BoxText(Box()); }
+    std::wstring Text() const { return ControlText(Box()); }
     std::vector<std::wstring> History() const { return RemoteComboBox(Box()).Texts(); }
     // Whether the keyboard types into the box (the focus is its edit field).
     bool Focused() const

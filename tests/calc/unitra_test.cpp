@@ -58,9 +58,9 @@ protected:
         PumpMessages(50);
     }
     HWND Box(int id) const { return GetDlgItem(bar_->Window(), id); }
-    std::wstring Text(int id) const { return BoxText(Box(id)); }
+    std::wstring Text(int id) const { return ControlText(Box(id)); }
     RemoteComboBox List(int id) const { return RemoteComboBox(Box(id)); }
-    bool TapChoose(int id, const std::wstring& text) const { return TapListItem(Box(id), text); }
+    bool TapChoose(int id, const std::wstring& text) const { return List(id).TapChoose(text); }
 
     RegistrySandbox system_{{kSystemKey}};  // over every bar a test starts
     std::unique_ptr<AppletOnBar> bar_;

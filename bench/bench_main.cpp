@@ -20,6 +20,7 @@
 #include "evaluator_figures.h"
 #include "figures.h"
 #include "html_figures.h"
+#include "loan_figures.h"
 #include "system_tools_figures.h"
 #include "theme_figures.h"
 #include "time_figures.h"
@@ -111,6 +112,7 @@ bool Prepare(BenchPlaces* places)
     places->appletBPosition = PositionOf(list, L"BenchB");
     places->converterPosition = PositionOf(list, L"Unit Converter");
     places->keyboardPosition = PositionOf(list, L"Keyboard");
+    places->loanPosition = PositionOf(list, L"Loan Calc");
     if (places->aboutPosition < 0 || places->appletAPosition < 0 || places->appletBPosition < 0) {
         std::fprintf(stderr, "ketrabench: About or the benchmark applets are not in the applet list\n");
         return false;
@@ -356,6 +358,11 @@ int wmain()
     PrintTiming("38 contacts, 1,000: the bar thread's longest stall during the load", contacts.stall,
                 "the same bare program", 0.1);
 
+    LoanFigures loan = MeasureLoan(places, kRuns);
+    PrintTiming("39 switch to the loan calculator", loan.loanSwitch, "trivial applet's switch", 3.0);
+    PrintTiming("40 loan calculator: \"Principal and Interest\" for 30 years, tap to painted", loan.amortization,
+                "a plain report list of the same 360 rows made and painted", 2.0);
+
     // Every applet registered on the device, whichever packs are installed.
     const std::vector<MenuApplet> applets = ListMenuApplets(AX_APPLETS_KEY, {L"BenchA", L"BenchB"});
     PrintAppletTable(MeasureApplets(places, applets, kAppletRuns), L"About");
@@ -366,6 +373,7 @@ int wmain()
                      system.taskRefresh.ok && system.taskBarCpu.ok && system.systemBarCpu.ok && tools.thumbnails.ok &&
                      tools.designer.ok && viewers.skinSwitch.ok && viewers.skinPreviews.ok &&
                      viewers.themeToFrame.ok && viewers.todayCpu.ok && contacts.firstRow.ok && contacts.allRows.ok &&
-                     contacts.stall.ok;
+                     contacts.stall.ok && loan.loanSwitch.ok &&
+                     loan.amortization.ok;
     return all ? 0 : 1;
 }

@@ -18,6 +18,7 @@ struct BenchPlaces {
     int appletBPosition = -1;
     int converterPosition = -1;   // the unit converter; -1 when it is not installed
     int keyboardPosition = -1;    // the keyboard applet "Keyboard"
+    int loanPosition = -1;        // the loan calculator "Loan Calc"
 };
 
 // A median time and the median time of its baseline.

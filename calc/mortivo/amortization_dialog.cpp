@@ -9,7 +9,6 @@
 
 namespace {
 
-const int kColumnsWidth = CAmortizationDialog::kMonthColumn + 2 * CAmortizationDialog::kPartColumn;
 const int kGap = 6;
 
 // "%.2f", grouped.
@@ -61,14 +60,11 @@ BOOL CAmortizationDialog::OnInitDialog()
     ::GetClientRect(m_hWnd, &client);
     const int graphTop = kDialogTitleHeight + kGap;
     ::MoveWindow(GetDlgItem(IDC_GRAPH), (client.right - kGraphWidth) / 2, graphTop, kGraphWidth, kGraphHeight, FALSE);
-    // The list as wide as its columns and its scroll bar.
+    // The list across the dialog: its columns and scroll bar fit with room
+    // to spare (the scroll bar takes its own width out of the client area).
     HWND list = GetDlgItem(IDC_SCHEDULE);
     const int listTop = graphTop + kGraphHeight + kGap;
-    RECT frame = {0, 0, kColumnsWidth + ::GetSystemMetrics(SM_CXVSCROLL), 0};
-    ::AdjustWindowRectEx(&frame, (DWORD)::GetWindowLongW(list, GWL_STYLE), FALSE,
-                         (DWORD)::GetWindowLongW(list, GWL_EXSTYLE));
-    const int listWidth = frame.right - frame.left;
-    ::MoveWindow(list, (client.right - listWidth) / 2, listTop, listWidth, client.bottom - kGap - listTop, FALSE);
+    ::MoveWindow(list, kGap, listTop, client.right - 2 * kGap, client.bottom - kGap - listTop, FALSE);
     FillList(list);
     return TRUE;
 }

@@ -47,15 +47,6 @@ HWND WaitTitled(const wchar_t* title, DWORD ms = 10000)
     return found;
 }
 
-// A control's text as the control itself answers it (an edit box of
-// another process keeps its own).
-std::wstring ControlText(HWND control)
-{
-    wchar_t text[MAX_PATH] = L"";
-    SendMessageTimeoutW(control, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
-    return text;
-}
-
 std::wstring Quoted(const std::wstring& path)
 {
     return L"\"" + path + L"\"";

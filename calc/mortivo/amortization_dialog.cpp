@@ -30,6 +30,21 @@ void AddColumn(HWND list, int index, const wchar_t* title, int width, int format
 
 }  // namespace
 
+bool CAmortizationDialog::LoadListClass()
+{
+    // Once loaded the library stays, as the framework's does: a window of
+    // its classes must never outlive its code.
+    HMODULE library = ::GetModuleHandleW(L"comctl32.dll");
+    if (!library)
+        library = ::LoadLibraryW(L"comctl32.dll");
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto init = library ? reinterpret_cast<InitFunction>(
+                                    reinterpret_cast<void*>(::GetProcAddress(library, "InitCommonControlsEx")))
+                              : nullptr;
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
+    return init && init(&controls);
+}
+
 CAmortizationDialog::~CAmortizationDialog()
 {
     delete[] m_pSchedule;

@@ -37,6 +37,12 @@ public:
     explicit CAmortizationDialog(const SLoanResult& loan) : m_loan(loan) {}
     ~CAmortizationDialog() override;
 
+    // Registers the list's window class before the dialog is made.  The
+    // common-control library is loaded here, not with the applet: the bar
+    // loads the applet at every switch to it, and the library's start and
+    // end would be paid each time.
+    static bool LoadListClass();
+
     BOOL OnInitDialog() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -1,7 +1,6 @@
 // The loan calculator library: its entry point and applet exports.
 #include <applet_module.h>
 #include <calvint.h>
-#include <commctrl.h>
 
 #include "mortivo_wnd.h"
 
@@ -24,8 +23,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID /*reserved
 // on a second call; null when its skin cannot be loaded.
 extern "C" HWND CorAppletInitializeItem(TODAYLISTITEM* item, HWND parent)
 {
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);  // the amortization list
     return CalcAppletCreateItem<CMortivoWnd>(g_pWindow, g_hModule, item, parent);
 }
 

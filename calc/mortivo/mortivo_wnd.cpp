@@ -214,6 +214,10 @@ int CMortivoWnd::OnClicked(CButton* button, CPoint point)
         return 1;
     }
     if (button && button->IsEqual(L"GRAPH")) {
+        if (!CAmortizationDialog::LoadListClass()) {
+            CWnd::WriteLog(L"Error");  // no list to show the months in
+            return 1;
+        }
         CAmortizationDialog dialog(Result());
         dialog.SetDialogInfo(CAmortizationDialog::kTemplate, m_hWnd, TRUE, m_hModule);
         dialog.DoModal();

@@ -6,6 +6,7 @@
 #include <summary_rows.h>
 
 #include "ketra_testkit.h"
+#include "system_fixtures.h"
 
 using namespace testkit;
 using namespace SummaryRows;
@@ -155,25 +156,6 @@ int Blocks(HWND page, int row, COLORREF colour)
     return count;
 }
 
-class Cards {
-public:
-    explicit Cards(std::initializer_list<const wchar_t*> names)
-    {
-        for (const wchar_t* name : names) {
-            folders_.push_back(std::wstring(L"\\") + name);
-            CreateDirectoryW(folders_.back().c_str(), nullptr);
-        }
-    }
-    ~Cards()
-    {
-        for (const std::wstring& folder : folders_)
-            RemoveDirectoryW(folder.c_str());
-    }
-
-private:
-    std::vector<std::wstring> folders_;
-};
-
 }  // namespace
 
 TEST(SummaryOnDevice, ShowsTheDeviceAndRunsOnce)
@@ -185,12 +167,9 @@ TEST(SummaryOnDevice, ShowsTheDeviceAndRunsOnce)
     state.Set(L"BackupBatteryLifePercent", 100);
     state.Set(L"MemoryTotal", 100 * 1024 * 1024);
     state.Set(L"MemoryAvailable", 50 * 1024 * 1024);
-    Cards cards({L"Card A", L"Card B"});
-    for (auto card : {std::make_pair(L"Card A", 1000u), std::make_pair(L"Card B", 4000u)}) {
-        const std::wstring key = std::wstring(L"Software\\SimDevice\\StorageCards\\") + card.first;
-        WriteDword(key, L"FreeKB", 900);
-        WriteDword(key, L"TotalKB", card.second);
-    }
+    systemtest::StorageCards cards({L"Card A", L"Card B"});
+    systemtest::SetCardSpace(L"Card A", 900, 1000);
+    systemtest::SetCardSpace(L"Card B", 900, 4000);
     state.Set(L"StorageCards", L"Card A;Card B");
 
     ProgramDriver summary(std::wstring(kInstallFolder) + L"Summary.exe", kSummaryClass);

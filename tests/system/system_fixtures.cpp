@@ -63,4 +63,25 @@ SavedFiles::~SavedFiles()
     }
 }
 
+StorageCards::StorageCards(std::initializer_list<const wchar_t*> names)
+{
+    for (const wchar_t* name : names) {
+        folders_.push_back(std::wstring(L"\\") + name);
+        CreateDirectoryW(folders_.back().c_str(), nullptr);
+    }
+}
+
+StorageCards::~StorageCards()
+{
+    for (const std::wstring& folder : folders_)
+        RemoveDirectoryW(folder.c_str());
+}
+
+void SetCardSpace(const wchar_t* card, DWORD freeKB, DWORD totalKB)
+{
+    const std::wstring key = std::wstring(L"Software\\SimDevice\\StorageCards\\") + card;
+    testkit::WriteDword(key, L"FreeKB", freeKB);
+    testkit::WriteDword(key, L"TotalKB", totalKB);
+}
+
 }  // namespace systemtest

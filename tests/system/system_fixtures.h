@@ -1,5 +1,6 @@
 // What the system pack's tests share: the installed folder of the pack, its
-// launch list written for a test, and files of that folder put back.
+// launch list written for a test, files of that folder put back, and
+// storage cards at the device's root.
 #pragma once
 #include <windows.h>
 
@@ -40,5 +41,22 @@ private:
     };
     std::vector<File> files_;
 };
+
+// Card folders at the device's root, made at construction and removed when
+// the object goes; the device counts a folder as a card once it is named in
+// the device state's "StorageCards".
+class StorageCards {
+public:
+    explicit StorageCards(std::initializer_list<const wchar_t*> names);
+    ~StorageCards();
+    StorageCards(const StorageCards&) = delete;
+    StorageCards& operator=(const StorageCards&) = delete;
+
+private:
+    std::vector<std::wstring> folders_;
+};
+
+// The space the device reports for one card.
+void SetCardSpace(const wchar_t* card, DWORD freeKB, DWORD totalKB);
 
 }  // namespace systemtest

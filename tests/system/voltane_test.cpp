@@ -6,8 +6,11 @@
 #include <corvane.h>
 
 #include "ketra_testkit.h"
+#include "system_fixtures.h"
 
 using namespace testkit;
+using systemtest::SetCardSpace;
+using systemtest::StorageCards;
 
 namespace {
 
@@ -23,33 +26,6 @@ RECT Level(int columnLeft, int which)
 const int kBattery = 3;
 const int kMemory = 66;
 const int kCards = 127;
-
-// The card folders at the device's root, made and removed.
-class Cards {
-public:
-    explicit Cards(std::initializer_list<const wchar_t*> names)
-    {
-        for (const wchar_t* name : names) {
-            folders_.push_back(std::wstring(L"\\") + name);
-            CreateDirectoryW(folders_.back().c_str(), nullptr);
-        }
-    }
-    ~Cards()
-    {
-        for (const std::wstring& folder : folders_)
-            RemoveDirectoryW(folder.c_str());
-    }
-
-private:
-    std::vector<std::wstring> folders_;
-};
-
-void SetCardSpace(const wchar_t* card, DWORD freeKB, DWORD totalKB)
-{
-    const std::wstring key = std::wstring(L"Software\\SimDevice\\StorageCards\\") + card;
-    WriteDword(key, L"FreeKB", freeKB);
-    WriteDword(key, L"TotalKB", totalKB);
-}
 
 class SystemWatchInProcess : public testing::Test {
 protected:
@@ -97,7 +73,7 @@ TEST_F(SystemWatchInProcess, MetersShowBatteryMemoryAndStoreLevels)
 // device's own and the second and third show.
 TEST_F(SystemWatchInProcess, CardMetersFollowTheTwoAndThreeCardRules)
 {
-    Cards cards({L"Card A", L"Card B", L"Card C"});
+    StorageCards cards({L"Card A", L"Card B", L"Card C"});
     SetCardSpace(L"Card A", 80, 100);
     SetCardSpace(L"Card B", 50, 100);
     SetCardSpace(L"Card C", 10, 100);

@@ -372,8 +372,8 @@ int wmain()
                      input.keyboardSwitch.ok && input.typing.ok && system.launcher.ok && system.cache.ok &&
                      system.taskRefresh.ok && system.taskBarCpu.ok && system.systemBarCpu.ok && tools.thumbnails.ok &&
                      tools.designer.ok && viewers.skinSwitch.ok && viewers.skinPreviews.ok &&
-                     viewers.themeToFrame.ok && viewers.todayCpu.ok && contacts.firstRow.ok && contacts.allRows.ok &&
-                     contacts.stall.ok && loan.loanSwitch.ok &&
-                     loan.amortization.ok;
+                     viewers.themeToFrame.ok && viewers.todayCpu.ok && systemTools.cornerTap.ok &&
+                     systemTools.summaryStart.ok && systemTools.panelStart.ok && contacts.firstRow.ok &&
+                     contacts.allRows.ok && contacts.stall.ok && loan.loanSwitch.ok && loan.amortization.ok;
     return all ? 0 : 1;
 }

@@ -3,7 +3,6 @@
 // started and watched until painted.
 #include "system_tools_figures.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "watch.h"
@@ -17,12 +16,6 @@ const wchar_t kCalendar[] = L"\\Windows\\calendar.exe";
 const wchar_t kCloseKey[] = L"SOFTWARE\\ZARQ\\Ketra\\Apps\\Crestel";
 const DWORD kStartTimeoutMs = 20000;
 const DWORD kTapTimeoutMs = 5000;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 std::wstring Quoted(const std::wstring& path)
 {
@@ -62,7 +55,7 @@ bool MeasureStart(const BenchPlaces& places, const std::wstring& program, LPCWST
         blanks.push_back(blank.paintedMs - blank.startMs);
         EndProgram(&blank, WM_CLOSE, 0);
     }
-    *out = {true, Median(starts), Median(blanks), ""};
+    *out = {true, MedianOf(starts), MedianOf(blanks), ""};
     return true;
 }
 
@@ -105,7 +98,7 @@ bool MedianTaps(HWND calendar, int runs, double* median)
             return false;
         taps.push_back(ms);
     }
-    *median = Median(taps);
+    *median = MedianOf(taps);
     return true;
 }
 

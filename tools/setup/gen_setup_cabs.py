@@ -221,7 +221,7 @@ class SetupWriter:
             self.strings.append((len(self.strings) + 1, text.encode("cp1252") + b"\0"))
         return self.string_ids[text]
 
-    def folder_spec(self, path):
+    def folder_string_ids(self, path):
         for prefix, macro in MACROS:
             if path.lower() == prefix.lower() or path.lower().startswith(prefix.lower() + "\\"):
                 rest = path[len(prefix):]
@@ -235,7 +235,7 @@ class SetupWriter:
         return [self.string(p) for p in parts]
 
 
-def spec_bytes(ids):
+def string_id_list(ids):
     return struct.pack("<%dH" % (len(ids) + 1), *(ids + [0]))
 
 
@@ -258,7 +258,7 @@ def build_setup(pack, application, work):
     provider_id = w.string(PROVIDER)
     folders = {}
     for path in pack.folders:
-        folders[path.lower()] = (len(folders) + 1, w.folder_spec(path))
+        folders[path.lower()] = (len(folders) + 1, w.folder_string_ids(path))
 
     members, file_records = [], []
     files = list(pack.files)
@@ -279,7 +279,7 @@ def build_setup(pack, application, work):
         files.append((folder, name, path, FILE_IGNORE_DATE))
     for path in [f[0] for f in files] + [split_device_path(l[0])[0] for l in links]:
         if path.lower() not in folders:
-            folders[path.lower()] = (len(folders) + 1, w.folder_spec(path))
+            folders[path.lower()] = (len(folders) + 1, w.folder_string_ids(path))
     if len(files) > 999:
         raise ManifestError("%s: more than 999 files" % pack.manifest)
 
@@ -296,8 +296,8 @@ def build_setup(pack, application, work):
         hive_key = (root, key.lower())
         if hive_key not in hives:
             hives[hive_key] = len(hives) + 1
-            spec = spec_bytes([w.string(p) for p in key.split("\\") if p])
-            hive_records.append(struct.pack("<HHHH", hives[hive_key], HIVES[root], 0, len(spec)) + spec)
+            id_list = string_id_list([w.string(p) for p in key.split("\\") if p])
+            hive_records.append(struct.pack("<HHHH", hives[hive_key], HIVES[root], 0, len(id_list)) + id_list)
         body = name.encode("cp1252") + b"\0" + data
         value_records.append(struct.pack("<HHHIH", len(value_records) + 1, hives[hive_key], substitute, kind,
                                          len(body)) + body)
@@ -307,14 +307,14 @@ def build_setup(pack, application, work):
         folder, name = split_device_path(lnk)
         if name.lower().endswith(".lnk"):
             name = name[:-4]
-        spec = spec_bytes(w.folder_spec(folder) + [w.string(name)])
-        link_records.append(struct.pack("<HHHHHH", number, 0, 0, file_id, 1, len(spec)) + spec)
+        id_list = string_id_list(w.folder_string_ids(folder) + [w.string(name)])
+        link_records.append(struct.pack("<HHHHHH", number, 0, 0, file_id, 1, len(id_list)) + id_list)
 
     folder_records = []
     for path in sorted(folders, key=lambda p: folders[p][0]):
         number, ids = folders[path]
-        spec = spec_bytes(ids)
-        folder_records.append(struct.pack("<HH", number, len(spec)) + spec)
+        id_list = string_id_list(ids)
+        folder_records.append(struct.pack("<HH", number, len(id_list)) + id_list)
     string_records = [struct.pack("<HH", i, len(b)) + b for i, b in w.strings]
 
     sections = [string_records, folder_records, file_records, hive_records, value_records, link_records]

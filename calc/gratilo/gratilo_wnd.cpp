@@ -1,9 +1,7 @@
 // The tip calculator's window.
 #include "gratilo_wnd.h"
 
-#include <ketra_host.h>
 #include <strsafe.h>
-#include <todaycmn.h>
 
 #include <initializer_list>
 
@@ -25,36 +23,37 @@ int StoredIndex(CAppConfig& config, const wchar_t* name, int count, int fallback
 
 const wchar_t* const CGratiloWnd::kTipTexts[kTipCount] = {L"5", L"7", L"10", L"12", L"15", L"18", L"20", L"25"};
 
-CGratiloWnd::CGratiloWnd() : m_nTip(kDefaultIndex), m_nPeople(kDefaultIndex), m_bLoaded(false) {}
+CGratiloWnd::CGratiloWnd() : CCalcWnd(kClassName, kSkinFile), m_nTip(kDefaultIndex), m_nPeople(kDefaultIndex) {}
 
-int CGratiloWnd::Open(HWND parent, HINSTANCE module)
+void CGratiloWnd::LoadSettings()
 {
     CAppConfig config;
     if (config.Open(kConfigSection)) {
         m_nTip = StoredIndex(config, L"tip", kTipCount, kDefaultIndex);
         m_nPeople = StoredIndex(config, L"each", kPeopleCount, kDefaultIndex);
     }
-    m_font.CreateFont(13, L"Tahoma", FW_NORMAL);
-    if (!Create(parent, kClassName))
-        return 0;
-    CModuleInfo library(module);
-    LPCWSTR skin = library.GetFileName(kSkinFile);
-    if (!skin || !LoadSkin(skin)) {
-        DestroyWindow();
-        return 0;
+}
+
+void CGratiloWnd::SaveSettings()
+{
+    CAppConfig config;
+    if (config.Open(kConfigSection)) {
+        config.SetDWORD(L"tip", (DWORD)m_nTip);
+        config.SetDWORD(L"each", (DWORD)m_nPeople);
     }
-    m_bLoaded = true;
-    ShowWindow();
-    UpdateWindow();
-    return 1;
 }
 
 // Any EDIT control is the bill; the first one made is used, later ones
 // are accepted and left without a box.
-int CGratiloWnd::CreateBox(const CCtrl* ctrl)
+int CGratiloWnd::CreateBox(const CCtrl* ctrl, const SCalcBox* boxes, int count)
 {
     if (ctrl->IsType(L"EDIT") && m_bill.GetSafeHwnd())
         return 1;
+    return CCalcWnd::CreateBox(ctrl, boxes, count);
+}
+
+int CGratiloWnd::OnLoadSkinDone()
+{
     const SCalcBox boxes[] = {
         {L"COMBOBOX", L"COMBOBOX_TIP", &m_tip, IDC_TIP},
         {L"COMBOBOX", L"COMBOBOX_PERSON", &m_people, IDC_PEOPLE},
@@ -63,16 +62,8 @@ int CGratiloWnd::CreateBox(const CCtrl* ctrl)
         {L"TEXT", L"TEXT_TOTAL", &m_total, IDC_TOTAL},
         {L"TEXT", L"TEXT_EACH", &m_each, IDC_EACH},
     };
-    return CreateCalcBox(m_hWnd, ctrl, boxes, ARRAYSIZE(boxes), m_font);
-}
-
-int CGratiloWnd::OnLoadSkinDone()
-{
-    CCtrlList* ctrls = GetCtrlList();
-    for (POSITION at = ctrls->GetHeadPosition(); at;) {
-        if (!CreateBox(static_cast<CCtrl*>(ctrls->GetNext(at))))
-            return 0;
-    }
+    if (!CreateBoxes(boxes, ARRAYSIZE(boxes)))
+        return 0;
     for (const wchar_t* tip : kTipTexts)
         m_tip.AddString(tip);
     for (int people = 1; people <= kPeopleCount; ++people) {
@@ -111,57 +102,19 @@ void CGratiloWnd::OnNumClear()
     Recompute();
 }
 
-// Under Wine a tap in an open list arrives while the list is still open;
-// any notice from a closed list is left alone.
 LRESULT CGratiloWnd::OnCommand(UINT id, UINT code)
 {
     switch (id) {
     case IDC_TIP:
-    case IDC_PEOPLE: {
-        CComboBox& list = id == IDC_TIP ? m_tip : m_people;
-        int index = list.GetCurSel();
-        if (list.GetDroppedState() && index >= 0) {
-            (id == IDC_TIP ? m_nTip : m_nPeople) = index;
-            Recompute();
-        }
-        return 0;
-    }
+        return TakeListChoice(m_tip, m_nTip);
+    case IDC_PEOPLE:
+        return TakeListChoice(m_people, m_nPeople);
     case IDC_BILL:
-        // A number typed with the keyboard counts as it is typed.
-        if (code == EN_CHANGE)
-            Recompute();
-        return 0;
+        return TakeTyping(code);
     case IDC_TIP_AMOUNT:
     case IDC_TOTAL:
     case IDC_EACH:
         return 0;
     }
-    return CNumWnd::OnCommand(id, code);
-}
-
-LRESULT CGratiloWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    // Keys and messages the bar passes on: the boxes take the keyboard
-    // themselves.
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_KETRA_RELAY:
-    case WM_TODAYCUSTOM_CLEARCACHE:
-        return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
-        return AnswerHeightQuery(wParam);
-    }
-    return CNumWnd::OnMessage(message, wParam, lParam);
-}
-
-void CGratiloWnd::OnDestroy()
-{
-    CAppConfig config;
-    if (m_bLoaded && config.Open(kConfigSection)) {
-        config.SetDWORD(L"tip", (DWORD)m_nTip);
-        config.SetDWORD(L"each", (DWORD)m_nPeople);
-    }
-    m_bLoaded = false;
-    CNumWnd::OnDestroy();
+    return CCalcWnd::OnCommand(id, code);
 }

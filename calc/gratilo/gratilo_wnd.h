@@ -1,5 +1,6 @@
 // The tip calculator's window: the bill, the tip in percent and the number
-// of people from two lists, and the tip, the total and each one's share.
+// of people from two lists, and the tip, the total and each one's share,
+// from the skin "TipSkin.xml" beside the library.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +9,7 @@
 
 #include "tip_split.h"
 
-class CGratiloWnd : public CNumWnd {
+class CGratiloWnd : public CCalcWnd {
 public:
     enum : UINT {
         IDC_TIP = 1001,
@@ -24,27 +25,20 @@ public:
 
     CGratiloWnd();
 
-    // Makes the window in the parent (the side bar), reads the stored
-    // lists' positions and loads the skin "TipSkin.xml" beside the library.
-    // 0 (no window left) when the skin cannot be loaded or holds a control
-    // this window does not know.
-    int Open(HWND parent, HINSTANCE module);
-
     void OnNumChar(wchar_t ch) override;
     void OnNumClear() override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnDestroy() override;
 
 private:
-    int CreateBox(const CCtrl* ctrl);
-    void Recompute();
+    // The stored lists' positions.
+    void LoadSettings() override;
+    void SaveSettings() override;
+    int CreateBox(const CCtrl* ctrl, const SCalcBox* boxes, int count) override;
+    void Recompute() override;
 
     int m_nTip;
     int m_nPeople;  // the list's position: one fewer than the people
-    bool m_bLoaded;
-    CFont m_font;
     CComboBox m_tip;
     CComboBox m_people;
     CNumEdit m_bill;

@@ -1,9 +1,6 @@
 // The currency converter's window.
 #include "monetta_wnd.h"
 
-#include <ketra_host.h>
-#include <todaycmn.h>
-
 #include <utility>
 
 #include "currency_settings.h"
@@ -24,30 +21,25 @@ int StoredUnit(CAppConfig& config, const wchar_t* name, int fallback)
 
 }  // namespace
 
-CMonettaWnd::CMonettaWnd() : m_hModule(nullptr), m_nUnit1(0), m_nUnit2(1), m_bLoaded(false) {}
+CMonettaWnd::CMonettaWnd() : CCalcWnd(kClassName, kSkinFile), m_nUnit1(0), m_nUnit2(1) {}
 
-int CMonettaWnd::Open(HWND parent, HINSTANCE module)
+void CMonettaWnd::LoadSettings()
 {
-    m_hModule = module;
     m_currencies.Load();
     CAppConfig config;
     if (config.Open(kCurrencySection)) {
         m_nUnit1 = StoredUnit(config, L"Unit1", 0);
         m_nUnit2 = StoredUnit(config, L"Unit2", 1);
     }
-    m_font.CreateFont(13, L"Tahoma", FW_NORMAL);
-    if (!Create(parent, kClassName))
-        return 0;
-    CModuleInfo library(module);
-    LPCWSTR skin = library.GetFileName(kSkinFile);
-    if (!skin || !LoadSkin(skin)) {
-        DestroyWindow();
-        return 0;
+}
+
+void CMonettaWnd::SaveSettings()
+{
+    CAppConfig config;
+    if (config.Open(kCurrencySection)) {
+        config.SetINT(L"Unit1", m_nUnit1);
+        config.SetINT(L"Unit2", m_nUnit2);
     }
-    m_bLoaded = true;
-    ShowWindow();
-    UpdateWindow();
-    return 1;
 }
 
 int CMonettaWnd::OnLoadSkinDone()
@@ -58,11 +50,8 @@ int CMonettaWnd::OnLoadSkinDone()
         {L"COMBOBOX", L"COMBOBOX_UNIT2", &m_unit2, IDC_UNIT2},
         {L"TEXT", L"TEXT_UNIT2", &m_result, IDC_RESULT},
     };
-    CCtrlList* ctrls = GetCtrlList();
-    for (POSITION at = ctrls->GetHeadPosition(); at;) {
-        if (!CreateCalcBox(m_hWnd, static_cast<CCtrl*>(ctrls->GetNext(at)), boxes, ARRAYSIZE(boxes), m_font))
-            return 0;
-    }
+    if (!CreateBoxes(boxes, ARRAYSIZE(boxes)))
+        return 0;
     FillLists();
     m_result.Clear();
     StartAtOne();
@@ -126,47 +115,27 @@ int CMonettaWnd::OnClicked(CButton* button, CPoint point)
         dialog.DoModal();
         return 1;
     }
-    return CNumWnd::OnClicked(button, point);
+    return CCalcWnd::OnClicked(button, point);
 }
 
-// Under Wine a tap in an open list arrives while the list is still open;
-// any notice from a closed list is left alone.
 LRESULT CMonettaWnd::OnCommand(UINT id, UINT code)
 {
     switch (id) {
     case IDC_UNIT1:
-    case IDC_UNIT2: {
-        CComboBox& list = id == IDC_UNIT1 ? m_unit1 : m_unit2;
-        int unit = list.GetCurSel();
-        if (list.GetDroppedState() && unit >= 0) {
-            (id == IDC_UNIT1 ? m_nUnit1 : m_nUnit2) = unit;
-            Recompute();
-        }
-        return 0;
-    }
+        return TakeListChoice(m_unit1, m_nUnit1);
+    case IDC_UNIT2:
+        return TakeListChoice(m_unit2, m_nUnit2);
     case IDC_INPUT:
-        // A number typed with the keyboard converts as it is typed.
-        if (code == EN_CHANGE)
-            Recompute();
-        return 0;
+        return TakeTyping(code);
     case IDC_RESULT:
         return 0;
     }
-    return CNumWnd::OnCommand(id, code);
+    return CCalcWnd::OnCommand(id, code);
 }
 
 LRESULT CMonettaWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    // Keys and messages the bar passes on: the boxes take the keyboard
-    // themselves.
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_KETRA_RELAY:
-    case WM_TODAYCUSTOM_CLEARCACHE:
-        return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
-        return AnswerHeightQuery(wParam);
     case WM_CURRENCY_RELOAD:
         if (wParam == 1) {
             m_currencies.Load();
@@ -175,16 +144,5 @@ LRESULT CMonettaWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
-    return CNumWnd::OnMessage(message, wParam, lParam);
-}
-
-void CMonettaWnd::OnDestroy()
-{
-    CAppConfig config;
-    if (m_bLoaded && config.Open(kCurrencySection)) {
-        config.SetINT(L"Unit1", m_nUnit1);
-        config.SetINT(L"Unit2", m_nUnit2);
-    }
-    m_bLoaded = false;
-    CNumWnd::OnDestroy();
+    return CCalcWnd::OnMessage(message, wParam, lParam);
 }

@@ -1,6 +1,7 @@
 // The currency converter's window: an amount in one currency, the same
 // amount in another, the two currency lists and the skin's keypad; TOGGLE
-// swaps the currencies and SETTING opens "Currency Settings".
+// swaps the currencies and SETTING opens "Currency Settings".  Its skin is
+// "CurSkin.xml" beside the library.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +10,7 @@
 
 #include "currency.h"
 
-class CMonettaWnd : public CNumWnd {
+class CMonettaWnd : public CCalcWnd {
 public:
     enum : UINT {
         IDC_UNIT1 = 7700,
@@ -24,31 +25,24 @@ public:
 
     CMonettaWnd();
 
-    // Makes the window in the parent (the side bar), reads the currencies
-    // and loads the skin "CurSkin.xml" beside the library.  0 (no window
-    // left) when the skin cannot be loaded or holds a control this window
-    // does not know.
-    int Open(HWND parent, HINSTANCE module);
-
     void OnNumChar(wchar_t ch) override;
     void OnNumClear() override;
     int OnClicked(CButton* button, CPoint point) override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnDestroy() override;
 
 private:
+    // The currencies and the stored positions of the two lists.
+    void LoadSettings() override;
+    void SaveSettings() override;
     void FillLists();
     void StartAtOne();
-    void Recompute();
+    void Recompute() override;
 
-    HINSTANCE m_hModule;
     CCurrencyCategory m_currencies;
     int m_nUnit1;
     int m_nUnit2;
-    bool m_bLoaded;
-    CFont m_font;
     CComboBox m_unit1;
     CComboBox m_unit2;
     CNumEdit m_input;

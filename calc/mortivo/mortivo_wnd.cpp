@@ -4,7 +4,6 @@
 #include <aygshell.h>
 #include <ketra_host.h>
 #include <strsafe.h>
-#include <todaycmn.h>
 
 #include "loan_dialogs.h"
 #include "loan_math.h"
@@ -38,29 +37,10 @@ void EndBrowser()
 }  // namespace
 
 CMortivoWnd::CMortivoWnd()
-    : m_hModule(nullptr), m_nTerm(kDefaultTermIndex), m_dAmount(kDefaultAmount), m_dRate(kDefaultRate),
-      m_dPayment(0), m_bPaymentIsOutput(true), m_bRecomputing(false), m_bLoaded(false), m_szReportName()
+    : CCalcWnd(kClassName, kSkinFile), m_nTerm(kDefaultTermIndex), m_dAmount(kDefaultAmount),
+      m_dRate(kDefaultRate), m_dPayment(0), m_bPaymentIsOutput(true), m_bRecomputing(false), m_szReportName()
 {
     StringCchCopyW(m_szReportName, kReportNameLength, kDefaultReportName);
-}
-
-int CMortivoWnd::Open(HWND parent, HINSTANCE module)
-{
-    m_hModule = module;
-    LoadSettings();
-    m_font.CreateFont(13, L"Tahoma", FW_NORMAL);
-    if (!Create(parent, kClassName))
-        return 0;
-    CModuleInfo library(module);
-    LPCWSTR skin = library.GetFileName(kSkinFile);
-    if (!skin || !LoadSkin(skin)) {
-        DestroyWindow();
-        return 0;
-    }
-    m_bLoaded = true;
-    ShowWindow();
-    UpdateWindow();
-    return 1;
 }
 
 void CMortivoWnd::LoadSettings()
@@ -117,11 +97,8 @@ int CMortivoWnd::OnLoadSkinDone()
         {L"EDIT", L"EDIT_RATE", &m_rate, IDC_RATE},
         {L"EDIT", L"EDIT_PNI", &m_payment, IDC_PAYMENT},
     };
-    CCtrlList* ctrls = GetCtrlList();
-    for (POSITION at = ctrls->GetHeadPosition(); at;) {
-        if (!CreateCalcBox(m_hWnd, static_cast<CCtrl*>(ctrls->GetNext(at)), boxes, ARRAYSIZE(boxes), m_font))
-            return 0;
-    }
+    if (!CreateBoxes(boxes, ARRAYSIZE(boxes)))
+        return 0;
     for (const SCalcBox& box : boxes) {
         if (!box.wnd->GetSafeHwnd())
             return 0;  // the loan needs all four
@@ -227,7 +204,7 @@ int CMortivoWnd::OnClicked(CButton* button, CPoint point)
         Save();
         return 1;
     }
-    return CNumWnd::OnClicked(button, point);
+    return CCalcWnd::OnClicked(button, point);
 }
 
 void CMortivoWnd::Save()
@@ -257,42 +234,25 @@ void CMortivoWnd::OpenReport()
         CSH::Execute(path);
 }
 
-// Under Wine a tap in an open list arrives while the list is still open;
-// any notice from a closed list is left alone.
 LRESULT CMortivoWnd::OnCommand(UINT id, UINT code)
 {
     switch (id) {
-    case IDC_TERM: {
-        int term = m_term.GetCurSel();
-        if (m_term.GetDroppedState() && term >= 0) {
-            m_nTerm = TermIndexOrDefault(term);
-            Recompute();
-        }
-        return 0;
-    }
+    case IDC_TERM:
+        return TakeListChoice(m_term, m_nTerm);  // the list holds just the terms
     case IDC_AMOUNT:
     case IDC_RATE:
     case IDC_PAYMENT:
-        // A number typed with the keyboard counts as it is typed.
-        if (code == EN_CHANGE && ::GetDlgItem(m_hWnd, id) != OutputBox().GetSafeHwnd())
-            Recompute();
-        return 0;
+        // The computed box changes by the recompute, not by typing.
+        if (::GetDlgItem(m_hWnd, id) == OutputBox().GetSafeHwnd())
+            return 0;
+        return TakeTyping(code);
     }
-    return CNumWnd::OnCommand(id, code);
+    return CCalcWnd::OnCommand(id, code);
 }
 
 LRESULT CMortivoWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    // Keys and messages the bar passes on: the boxes take the keyboard
-    // themselves.
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_KETRA_RELAY:
-    case WM_TODAYCUSTOM_CLEARCACHE:
-        return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
-        return AnswerHeightQuery(wParam);
     case WM_LOAN_REPORT_NAME:
         // The text is read only from this thread's own dialogs: another
         // program's pointer means nothing here.
@@ -303,13 +263,5 @@ LRESULT CMortivoWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OpenReport();
         return 0;
     }
-    return CNumWnd::OnMessage(message, wParam, lParam);
-}
-
-void CMortivoWnd::OnDestroy()
-{
-    if (m_bLoaded)
-        SaveSettings();
-    m_bLoaded = false;
-    CNumWnd::OnDestroy();
+    return CCalcWnd::OnMessage(message, wParam, lParam);
 }

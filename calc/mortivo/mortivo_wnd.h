@@ -2,7 +2,8 @@
 // monthly payment boxes and the skin's keypad.  Either the amount or the
 // payment is the input and the other, disabled, is computed at once;
 // TOGGLE swaps the two.  SUMMARY, GRAPH and SAVE open the loan's summary,
-// its amortization and its HTML report.
+// its amortization and its HTML report.  Its skin is "LoanSkin.xml" beside
+// the library.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +12,7 @@
 
 #include "loan_report.h"
 
-class CMortivoWnd : public CNumWnd {
+class CMortivoWnd : public CCalcWnd {
 public:
     // Command ids of the boxes.
     enum : UINT {
@@ -29,19 +30,12 @@ public:
 
     CMortivoWnd();
 
-    // Makes the window in the parent (the side bar), reads the stored loan
-    // and loads the skin "LoanSkin.xml" beside the library.  0 (no window
-    // left) when the skin cannot be loaded or holds a control this window
-    // does not know.
-    int Open(HWND parent, HINSTANCE module);
-
     void OnNumChar(wchar_t ch) override;
     void OnNumClear() override;
     int OnClicked(CButton* button, CPoint point) override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnDestroy() override;
 
     // The loan as the boxes show it now.
     SLoanResult Result() const;
@@ -50,29 +44,26 @@ public:
     bool ReportFile(wchar_t* path) const;
 
 private:
-    void LoadSettings();
-    void SaveSettings();
+    void LoadSettings() override;
+    void SaveSettings() override;
     // The box the keypad types into: the amount, rate or payment box that
     // has the focus, else the input box of the two amounts.
     CNumEdit& KeyTarget();
     CNumEdit& InputBox() { return m_bPaymentIsOutput ? m_amount : m_payment; }
     CNumEdit& OutputBox() { return m_bPaymentIsOutput ? m_payment : m_amount; }
-    void Recompute();
+    void Recompute() override;
     void Toggle();
     void Save();
     void OpenReport();
     void SetReportName(const wchar_t* name);
 
-    HINSTANCE m_hModule;
     int m_nTerm;
     double m_dAmount;
     double m_dRate;
     double m_dPayment;
     bool m_bPaymentIsOutput;
     bool m_bRecomputing;
-    bool m_bLoaded;  // the settings were shown: they are stored again on the way out
     wchar_t m_szReportName[kReportNameLength];
-    CFont m_font;
     CComboBox m_term;
     CNumEdit m_amount;
     CNumEdit m_rate;

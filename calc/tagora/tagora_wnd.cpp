@@ -1,9 +1,6 @@
 // The price calculator's window.
 #include "tagora_wnd.h"
 
-#include <ketra_host.h>
-#include <todaycmn.h>
-
 #include <cmath>
 
 namespace {
@@ -18,11 +15,11 @@ const wchar_t* const CTagoraWnd::kDiscountTexts[kDiscountCount] = {
     L"0", L"10", L"15", L"20", L"25", L"30", L"35", L"40", L"45", L"50", L"60", L"65", L"70", L"75", L"80", L"85"};
 
 CTagoraWnd::CTagoraWnd()
-    : m_nDiscount(kDefaultDiscount), m_dTax(kDefaultTax), m_bLoaded(false), m_bRecomputing(false)
+    : CCalcWnd(kClassName, kSkinFile), m_nDiscount(kDefaultDiscount), m_dTax(kDefaultTax), m_bRecomputing(false)
 {
 }
 
-int CTagoraWnd::Open(HWND parent, HINSTANCE module)
+void CTagoraWnd::LoadSettings()
 {
     CAppConfig config;
     if (config.Open(kConfigSection)) {
@@ -33,19 +30,15 @@ int CTagoraWnd::Open(HWND parent, HINSTANCE module)
         if (config.GetDOUBLE(L"tax", &tax) && std::isfinite(tax))
             m_dTax = tax;
     }
-    m_font.CreateFont(13, L"Tahoma", FW_NORMAL);
-    if (!Create(parent, kClassName))
-        return 0;
-    CModuleInfo library(module);
-    LPCWSTR skin = library.GetFileName(kSkinFile);
-    if (!skin || !LoadSkin(skin)) {
-        DestroyWindow();
-        return 0;
+}
+
+void CTagoraWnd::SaveSettings()
+{
+    CAppConfig config;
+    if (config.Open(kConfigSection)) {
+        config.SetDWORD(L"dc", (DWORD)m_nDiscount);
+        config.SetDOUBLE(L"tax", m_dTax);
     }
-    m_bLoaded = true;
-    ShowWindow();
-    UpdateWindow();
-    return 1;
 }
 
 int CTagoraWnd::OnLoadSkinDone()
@@ -57,11 +50,8 @@ int CTagoraWnd::OnLoadSkinDone()
         {L"EDIT", L"EDIT_TAX", &m_tax, IDC_TAX},
         {L"TEXT", L"TEXT_AMT", &m_amount, IDC_AMOUNT},
     };
-    CCtrlList* ctrls = GetCtrlList();
-    for (POSITION at = ctrls->GetHeadPosition(); at;) {
-        if (!CreateCalcBox(m_hWnd, static_cast<CCtrl*>(ctrls->GetNext(at)), boxes, ARRAYSIZE(boxes), m_font))
-            return 0;
-    }
+    if (!CreateBoxes(boxes, ARRAYSIZE(boxes)))
+        return 0;
     m_bRecomputing = true;  // no recompute before every box is filled
     for (const wchar_t* discount : kDiscountTexts)
         m_discount.AddString(discount);
@@ -109,55 +99,17 @@ void CTagoraWnd::OnNumClear()
     Recompute();
 }
 
-// Under Wine a tap in an open list arrives while the list is still open;
-// any notice from a closed list is left alone.
 LRESULT CTagoraWnd::OnCommand(UINT id, UINT code)
 {
     switch (id) {
-    case IDC_DISCOUNT: {
-        int discount = m_discount.GetCurSel();
-        if (m_discount.GetDroppedState() && discount >= 0) {
-            m_nDiscount = discount;
-            Recompute();
-        }
-        return 0;
-    }
+    case IDC_DISCOUNT:
+        return TakeListChoice(m_discount, m_nDiscount);
     case IDC_PRICE:
     case IDC_TAX:
-        // A number typed with the keyboard counts as it is typed.
-        if (code == EN_CHANGE)
-            Recompute();
-        return 0;
+        return TakeTyping(code);
     case IDC_DISCOUNTED:
     case IDC_AMOUNT:
         return 0;
     }
-    return CNumWnd::OnCommand(id, code);
-}
-
-LRESULT CTagoraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    // Keys and messages the bar passes on: the boxes take the keyboard
-    // themselves.
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_KETRA_RELAY:
-    case WM_TODAYCUSTOM_CLEARCACHE:
-        return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
-        return AnswerHeightQuery(wParam);
-    }
-    return CNumWnd::OnMessage(message, wParam, lParam);
-}
-
-void CTagoraWnd::OnDestroy()
-{
-    CAppConfig config;
-    if (m_bLoaded && config.Open(kConfigSection)) {
-        config.SetDWORD(L"dc", (DWORD)m_nDiscount);
-        config.SetDOUBLE(L"tax", m_dTax);
-    }
-    m_bLoaded = false;
-    CNumWnd::OnDestroy();
+    return CCalcWnd::OnCommand(id, code);
 }

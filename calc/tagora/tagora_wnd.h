@@ -1,5 +1,6 @@
 // The price calculator's window: a price, a discount from the list and a
-// sales-tax rate, and the discounted price and the amount with tax.
+// sales-tax rate, and the discounted price and the amount with tax, from
+// the skin "PcSkin.xml" beside the library.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +9,7 @@
 
 #include "price.h"
 
-class CTagoraWnd : public CNumWnd {
+class CTagoraWnd : public CCalcWnd {
 public:
     enum : UINT {
         IDC_PRICE = 7700,
@@ -24,30 +25,23 @@ public:
 
     CTagoraWnd();
 
-    // Makes the window in the parent (the side bar), reads the stored
-    // discount and tax and loads the skin "PcSkin.xml" beside the library.
-    // 0 (no window left) when the skin cannot be loaded or holds a control
-    // this window does not know.
-    int Open(HWND parent, HINSTANCE module);
-
     void OnNumChar(wchar_t ch) override;
     void OnNumClear() override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnDestroy() override;
 
 private:
+    // The stored discount and tax.
+    void LoadSettings() override;
+    void SaveSettings() override;
     // The box the keypad types into: the tax box when it has the focus,
     // else the price box, which takes the focus.
     CNumEdit& KeyTarget();
-    void Recompute();
+    void Recompute() override;
 
     int m_nDiscount;
     double m_dTax;
-    bool m_bLoaded;
     bool m_bRecomputing;
-    CFont m_font;
     CComboBox m_discount;
     CNumEdit m_price;
     CNumEdit m_tax;

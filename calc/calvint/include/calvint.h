@@ -6,6 +6,7 @@
 //   calc_controls.h  CEdit, CComboBox, CNumEdit
 //   calc_boxes.h     the boxes made from a skin's controls
 //   numwnd.h         CNumWnd, the keypad skin window of every calculator
+//   calc_wnd.h       CCalcWnd, a calculator window of boxes and lists
 //   precision.h      the decimals of results and their options dialog
 //   dialog_title.h   the title painted across a full-screen dialog
 //   calc_applet.h    the item-window export of a calculator applet
@@ -14,6 +15,7 @@
 #include "calc_applet.h"
 #include "calc_boxes.h"
 #include "calc_controls.h"
+#include "calc_wnd.h"
 #include "dialog_title.h"
 #include "number_text.h"
 #include "numwnd.h"

@@ -1,8 +1,5 @@
-// CCalcWnd: a calculator's boxes, settings and side-bar messages.
+// CCalcWnd: a calculator's skin, boxes and settings.
 #include "calc_wnd.h"
-
-#include <ketra_host.h>
-#include <todaycmn.h>
 
 CCalcWnd::CCalcWnd(const wchar_t* className, const wchar_t* skinFile)
     : m_hModule(nullptr), m_pszClassName(className), m_pszSkinFile(skinFile), m_bLoaded(false)
@@ -14,18 +11,25 @@ int CCalcWnd::Open(HWND parent, HINSTANCE module)
     m_hModule = module;
     LoadSettings();
     m_font.CreateFont(13, L"Tahoma", FW_NORMAL);
-    if (!Create(parent, m_pszClassName))
-        return 0;
-    CModuleInfo library(module);
-    LPCWSTR skin = library.GetFileName(m_pszSkinFile);
-    if (!skin || !LoadSkin(skin)) {
-        DestroyWindow();  // an applet's object may be gone with it
-        return 0;
-    }
+    if (!OpenSkin(parent, module, m_pszClassName, m_pszSkinFile))
+        return 0;  // this object may be gone with its window
     m_bLoaded = true;
-    ShowWindow();
-    UpdateWindow();
     return 1;
+}
+
+void CCalcWnd::OnNumChar(wchar_t ch)
+{
+    CNumEdit& box = KeyTarget();
+    if (ch == L'.' && wcschr(box.GetText(), L'.'))
+        return;
+    box.TypeChar(ch);
+    Recompute();
+}
+
+void CCalcWnd::OnNumClear()
+{
+    KeyTarget().Clear();
+    Recompute();
 }
 
 int CCalcWnd::CreateBox(const CCtrl* ctrl, const SCalcBox* boxes, int count)
@@ -60,20 +64,6 @@ LRESULT CCalcWnd::TakeTyping(UINT code)
     if (code == EN_CHANGE)
         Recompute();
     return 0;
-}
-
-LRESULT CCalcWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_KETRA_RELAY:
-    case WM_TODAYCUSTOM_CLEARCACHE:
-        return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
-        return AnswerHeightQuery(wParam);
-    }
-    return CNumWnd::OnMessage(message, wParam, lParam);
 }
 
 void CCalcWnd::OnDestroy()

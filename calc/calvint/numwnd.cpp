@@ -29,6 +29,21 @@ void CNumWnd::OnCreate()
     ::SendMessageW(::GetParent(m_hWnd), WM_KETRA_CONTROL, KETRA_CONTROL_FOCUS_ON, 0);
 }
 
+int CNumWnd::OpenSkin(HWND parent, HINSTANCE module, const wchar_t* className, const wchar_t* skinFile)
+{
+    if (!Create(parent, className))
+        return 0;
+    CModuleInfo library(module);
+    LPCWSTR skin = library.GetFileName(skinFile);
+    if (!skin || !LoadSkin(skin)) {
+        DestroyWindow();
+        return 0;
+    }
+    ShowWindow();
+    UpdateWindow();
+    return 1;
+}
+
 // The side bar paints its whole area, its applet's boxes included, and
 // has the applet repainted but not the boxes inside it: each box under the
 // area being painted is asked to paint itself again.
@@ -102,6 +117,17 @@ void CNumWnd::DeleteWithWindow(CNumWnd** owner)
 
 LRESULT CNumWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    switch (message) {
+    // Keys and messages the bar passes on: the boxes take the keyboard
+    // themselves.
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_KETRA_RELAY:
+    case WM_TODAYCUSTOM_CLEARCACHE:
+        return 0;
+    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
+        return AnswerHeightQuery(wParam);
+    }
     if (message == WM_NCDESTROY && m_ppOwner) {
         // The framework has unbound the window already: nothing reaches
         // this object after it is gone.

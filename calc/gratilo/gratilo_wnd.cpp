@@ -88,20 +88,6 @@ void CGratiloWnd::Recompute()
     m_each.SetText(split.each, 2);
 }
 
-void CGratiloWnd::OnNumChar(wchar_t ch)
-{
-    if (ch == L'.' && wcschr(m_bill.GetText(), L'.'))
-        return;
-    m_bill.TypeChar(ch);
-    Recompute();
-}
-
-void CGratiloWnd::OnNumClear()
-{
-    m_bill.Clear();
-    Recompute();
-}
-
 LRESULT CGratiloWnd::OnCommand(UINT id, UINT code)
 {
     switch (id) {

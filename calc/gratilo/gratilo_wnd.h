@@ -25,8 +25,6 @@ public:
 
     CGratiloWnd();
 
-    void OnNumChar(wchar_t ch) override;
-    void OnNumClear() override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
 
@@ -35,6 +33,7 @@ private:
     void LoadSettings() override;
     void SaveSettings() override;
     int CreateBox(const CCtrl* ctrl, const SCalcBox* boxes, int count) override;
+    CNumEdit& KeyTarget() override { return m_bill; }
     void Recompute() override;
 
     int m_nTip;

@@ -86,20 +86,6 @@ void CMonettaWnd::Recompute()
         m_result.SetText(result, kDecimals);
 }
 
-void CMonettaWnd::OnNumChar(wchar_t ch)
-{
-    if (ch == L'.' && wcschr(m_input.GetText(), L'.'))
-        return;
-    m_input.TypeChar(ch);
-    Recompute();
-}
-
-void CMonettaWnd::OnNumClear()
-{
-    m_input.Clear();
-    Recompute();
-}
-
 int CMonettaWnd::OnClicked(CButton* button, CPoint point)
 {
     if (button && button->IsEqual(L"TOGGLE")) {

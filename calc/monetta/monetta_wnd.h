@@ -25,8 +25,6 @@ public:
 
     CMonettaWnd();
 
-    void OnNumChar(wchar_t ch) override;
-    void OnNumClear() override;
     int OnClicked(CButton* button, CPoint point) override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
@@ -38,6 +36,7 @@ private:
     void SaveSettings() override;
     void FillLists();
     void StartAtOne();
+    CNumEdit& KeyTarget() override { return m_input; }
     void Recompute() override;
 
     CCurrencyCategory m_currencies;

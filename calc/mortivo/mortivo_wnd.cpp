@@ -152,21 +152,6 @@ CNumEdit& CMortivoWnd::KeyTarget()
     return InputBox();
 }
 
-void CMortivoWnd::OnNumChar(wchar_t ch)
-{
-    CNumEdit& box = KeyTarget();
-    if (ch == L'.' && wcschr(box.GetText(), L'.'))
-        return;
-    box.TypeChar(ch);
-    Recompute();
-}
-
-void CMortivoWnd::OnNumClear()
-{
-    KeyTarget().Clear();
-    Recompute();
-}
-
 void CMortivoWnd::Toggle()
 {
     CNumEdit& formerInput = InputBox();

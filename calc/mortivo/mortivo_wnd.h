@@ -30,8 +30,6 @@ public:
 
     CMortivoWnd();
 
-    void OnNumChar(wchar_t ch) override;
-    void OnNumClear() override;
     int OnClicked(CButton* button, CPoint point) override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
@@ -48,7 +46,7 @@ private:
     void SaveSettings() override;
     // The box the keypad types into: the amount, rate or payment box that
     // has the focus, else the input box of the two amounts.
-    CNumEdit& KeyTarget();
+    CNumEdit& KeyTarget() override;
     CNumEdit& InputBox() { return m_bPaymentIsOutput ? m_amount : m_payment; }
     CNumEdit& OutputBox() { return m_bPaymentIsOutput ? m_payment : m_amount; }
     void Recompute() override;

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 #include <ketra_host.h>
 #include <strsafe.h>
-#include <todaycmn.h>
 
 namespace {
 
@@ -37,16 +36,8 @@ CSumbraWnd::CSumbraWnd() : m_hEdit(nullptr), m_nPrecision(kDefaultPrecision)
 int CSumbraWnd::Open(HWND parent, HINSTANCE module)
 {
     m_font.CreateFont(13, L"Tahoma", FW_NORMAL);
-    if (!Create(parent, kClassName))
+    if (!OpenSkin(parent, module, kClassName, kSkinFile))
         return 0;
-    CModuleInfo library(module);
-    LPCWSTR skin = library.GetFileName(kSkinFile);
-    if (!skin || !LoadSkin(skin)) {
-        DestroyWindow();
-        return 0;
-    }
-    ShowWindow();
-    UpdateWindow();
     FocusBox();
     return 1;
 }
@@ -217,12 +208,6 @@ LRESULT CSumbraWnd::OnCommand(UINT id, UINT code)
 LRESULT CSumbraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    // Keys and messages the bar passes on: the box takes the keyboard itself.
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_KETRA_RELAY:
-    case WM_TODAYCUSTOM_CLEARCACHE:
-        return 0;
     case WM_KETRA_APPLETSHOWN:  // the bar opened
         PostMessageW(kMsgFocusBox);
         return 0;
@@ -234,8 +219,6 @@ LRESULT CSumbraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (::IsWindowVisible(m_hWnd))
             FocusBox();
         return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
-        return AnswerHeightQuery(wParam);
     }
     return CNumWnd::OnMessage(message, wParam, lParam);
 }

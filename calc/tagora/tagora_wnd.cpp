@@ -84,21 +84,6 @@ CNumEdit& CTagoraWnd::KeyTarget()
     return m_price;
 }
 
-void CTagoraWnd::OnNumChar(wchar_t ch)
-{
-    CNumEdit& box = KeyTarget();
-    if (ch == L'.' && wcschr(box.GetText(), L'.'))
-        return;
-    box.TypeChar(ch);
-    Recompute();
-}
-
-void CTagoraWnd::OnNumClear()
-{
-    KeyTarget().Clear();
-    Recompute();
-}
-
 LRESULT CTagoraWnd::OnCommand(UINT id, UINT code)
 {
     switch (id) {

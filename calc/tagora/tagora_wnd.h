@@ -25,8 +25,6 @@ public:
 
     CTagoraWnd();
 
-    void OnNumChar(wchar_t ch) override;
-    void OnNumClear() override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
 
@@ -36,7 +34,7 @@ private:
     void SaveSettings() override;
     // The box the keypad types into: the tax box when it has the focus,
     // else the price box, which takes the focus.
-    CNumEdit& KeyTarget();
+    CNumEdit& KeyTarget() override;
     void Recompute() override;
 
     int m_nDiscount;

@@ -1,9 +1,7 @@
 // The unit converter's window.
 #include "unitra_wnd.h"
 
-#include <ketra_host.h>
 #include <strsafe.h>
-#include <todaycmn.h>
 
 #include <utility>
 
@@ -190,23 +188,6 @@ LRESULT CUnitraWnd::OnCommand(UINT id, UINT code)
         return 0;
     }
     return CNumWnd::OnCommand(id, code);
-}
-
-LRESULT CUnitraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    // Keys and messages the bar passes on: the boxes take the keyboard
-    // themselves.
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_KETRA_RELAY:
-        return 0;
-    case WM_TODAYCUSTOM_CLEARCACHE:
-        return 0;
-    case WM_TODAYCUSTOM_QUERYREFRESHCACHE:
-        return AnswerHeightQuery(wParam);
-    }
-    return CNumWnd::OnMessage(message, wParam, lParam);
 }
 
 void CUnitraWnd::OnDestroy()

@@ -36,7 +36,6 @@ public:
     int OnClicked(CButton* button, CPoint point) override;
     int OnLoadSkinDone() override;
     LRESULT OnCommand(UINT id, UINT code) override;
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroy() override;
 
     const SSelection& GetCurrent() const { return m_current; }

@@ -1,14 +1,14 @@
 // CCalcWnd: the window of a calculator applet made of number boxes and
 // lists, on a CNumWnd keypad.  It opens itself from its skin, makes the
-// skin's boxes, keeps its settings from one run to the next and answers
-// the side bar's messages.
+// skin's boxes and keeps its settings from one run to the next.
 //
 // A calculator names its window class and skin file, reads its settings
 // in LoadSettings (before the window is made) and stores them in
 // SaveSettings (on destruction, only when the skin was shown); it makes
-// its boxes from OnLoadSkinDone with CreateBoxes and fills them, and
-// works out its figures in Recompute.  Its OnCommand hands a list's
-// notice to TakeListChoice and a number box's to TakeTyping.
+// its boxes from OnLoadSkinDone with CreateBoxes and fills them, names the
+// box the keypad types into in KeyTarget and works out its figures in
+// Recompute.  Its OnCommand hands a list's notice to TakeListChoice and a
+// number box's to TakeTyping.
 #pragma once
 
 #include <windows.h>
@@ -30,9 +30,10 @@ public:
     // skin cannot be loaded or holds a control this window does not know.
     int Open(HWND parent, HINSTANCE module);
 
-    // The keys and messages the bar passes on are left to the boxes, which
-    // take the keyboard themselves; the bar's height query is answered.
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A keypad character is typed into the key target ("." only once) and
+    // the figures are recomputed; clearing sets the key target to "0".
+    void OnNumChar(wchar_t ch) override;
+    void OnNumClear() override;
     void OnDestroy() override;
 
 protected:
@@ -40,6 +41,8 @@ protected:
     virtual void SaveSettings() = 0;
     // The figures again from what the boxes and lists show.
     virtual void Recompute() = 0;
+    // The number box the keypad types into.
+    virtual CNumEdit& KeyTarget() = 0;
     // The box of one skin control, from the table; 0 fails the skin.
     virtual int CreateBox(const CCtrl* ctrl, const SCalcBox* boxes, int count);
 

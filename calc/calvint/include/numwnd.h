@@ -6,6 +6,10 @@
 // auto-clear flag set, a keypad press more than 5 seconds after the
 // previous one (and the first press after creation) clears the entry
 // first, so a new number starts.  Any other button goes to CSkinWnd.
+//
+// The keys and messages the side bar passes on are left to the boxes,
+// which take the keyboard themselves; the bar's height query is answered
+// with the skin's height.
 #pragma once
 
 #include <windows.h>
@@ -32,6 +36,12 @@ public:
     void OnPaint() override;
     int OnClicked(CButton* button, CPoint point) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // Makes the window in the parent (the side bar) with the class name,
+    // loads the skin file beside the module and shows the window.  0 when
+    // the skin cannot be loaded: the window is destroyed again then, and an
+    // object given to DeleteWithWindow has gone with it.
+    int OpenSkin(HWND parent, HINSTANCE module, const wchar_t* className, const wchar_t* skinFile);
 
     // The answer to the host's query-refresh (1267, the record in wParam):
     // the skin's height, set in the record once.  The record is trusted

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calc_controls.h"
+#include "calc_wnd.h"
 #include "numwnd.h"
 
 namespace {
@@ -54,6 +55,23 @@ public:
     }
 
     std::wstring typed;
+};
+
+// Counts what the calculator window asks of its applet.
+class CCalcProbe : public CCalcWnd {
+public:
+    explicit CCalcProbe(const wchar_t* skinFile) : CCalcWnd(L"CalcWndProbe", skinFile) {}
+    using CCalcWnd::TakeListChoice;
+    using CCalcWnd::TakeTyping;
+    CNumEdit& KeyTarget() override { return box; }
+    void LoadSettings() override { ++loads; }
+    void SaveSettings() override { ++saves; }
+    void Recompute() override { ++recomputes; }
+
+    int loads = 0;
+    int saves = 0;
+    int recomputes = 0;
+    CNumEdit box;
 };
 
 }  // namespace
@@ -158,4 +176,49 @@ TEST_F(ControlsTest, KeypadWindowAsksForTheFocusAndClearsBeforeANewNumber)
     keypad.m_ullLastPress = 0;
     keypad.Press(L"NUM4");
     EXPECT_EQ(L"4", keypad.typed);
+}
+
+// Settings are stored again only by a window that showed them: one whose
+// skin failed would write its defaults over what the user had kept.
+TEST_F(ControlsTest, CalculatorWindowWithoutItsSkinLeavesNoWindowAndStoresNothing)
+{
+    CCalcProbe calc(L"NoSuchSkin.xml");
+    EXPECT_EQ(0, calc.Open(parent, ::GetModuleHandleW(nullptr)));
+    EXPECT_FALSE(calc.GetSafeHwnd());
+    EXPECT_EQ(1, calc.loads);
+    EXPECT_EQ(0, calc.saves);
+}
+
+TEST_F(ControlsTest, CalculatorWindowRecomputesOnKeysTypingAndOnlyOnChoicesFromAnOpenList)
+{
+    CCalcProbe calc(L"NoSuchSkin.xml");
+    ASSERT_TRUE(calc.Create(parent, L"CalcWndProbeBoxes"));
+    ASSERT_TRUE(calc.box.Create(L"EDIT", L"", kCalcNumberStyle, CRect(0, 0, 100, 20), calc.GetSafeHwnd(), 8));
+    calc.box.Clear();
+    for (wchar_t ch : std::wstring(L"1.5.2"))
+        calc.OnNumChar(ch);  // the second point is not typed, nor recomputed
+    EXPECT_STREQ(L"1.52", calc.box.GetText());
+    EXPECT_EQ(4, calc.recomputes);
+    calc.OnNumClear();
+    EXPECT_STREQ(L"0", calc.box.GetText());
+    EXPECT_EQ(5, calc.recomputes);
+
+    calc.recomputes = 0;
+    EXPECT_EQ(0, calc.TakeTyping(EN_UPDATE));
+    EXPECT_EQ(0, calc.recomputes);
+    EXPECT_EQ(0, calc.TakeTyping(EN_CHANGE));
+    EXPECT_EQ(1, calc.recomputes);
+
+    CComboBox list;
+    ASSERT_TRUE(list.Create(L"COMBOBOX", L"", kCalcListStyle, CRect(0, 0, 100, 80), calc.GetSafeHwnd(), 9));
+    list.AddString(L"10");
+    list.AddString(L"15");
+    list.SetCurSel(1);
+    int index = 0;
+    calc.TakeListChoice(list, index);  // the list is closed: a notice of no choice
+    EXPECT_EQ(0, index);
+    EXPECT_EQ(1, calc.recomputes);
+
+    calc.DestroyWindow();
+    EXPECT_EQ(0, calc.saves);  // made without its skin
 }

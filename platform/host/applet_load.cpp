@@ -120,6 +120,12 @@ void CKetraWnd::SizeApplet()
 void CKetraWnd::SetAppletHeight(int height)
 {
     const CRect area = GetAppletArea();
+    // The height may come from another program: no taller than the screen
+    // leaves room for, so the bar's sum cannot overflow and its back buffer
+    // stays the size of a screen.
+    const int room = ::GetSystemMetrics(SM_CYSCREEN) - area.top - m_nBottomMargin;
+    if (height > room)
+        height = room > 0 ? room : 1;
     const int barHeight = area.top + m_nBottomMargin + height;
     if (m_bMaxWin) {
         SetWindowSize(-1, barHeight);

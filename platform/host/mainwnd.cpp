@@ -10,7 +10,8 @@
 CKetraWnd::CKetraWnd()
     : m_pAppletCtrl(nullptr), m_pTextCtrl(nullptr), m_nBottomMargin(0), m_bSameTop(0), m_pApplet(nullptr),
       m_szAppletName{}, m_szAppletPath{}, m_bForceReload(0), m_szPendingApplet{},
-      m_bPendingReload(0), m_bPendingPosted(0), m_pAxList(nullptr), m_hMenu(nullptr), m_ptMenu(0, 0),
+      m_bPendingReload(0), m_bPendingPosted(0), m_pAxList(nullptr),
+      m_listWatch(HKEY_LOCAL_MACHINE, AX_APPLETS_KEY), m_hMenu(nullptr), m_ptMenu(0, 0),
       m_nPendingHeight(-1), m_pBkImage(nullptr), m_bBkTried(0), m_colors{0xD8E9EC, 0xD4D4D4, 0x800000}
 {
 }

@@ -8,6 +8,7 @@
 
 #include <ketra_host.h>
 #include <mmskinwnd.h>
+#include <registry_watch.h>
 #include <todaycmn.h>
 
 #include "applet_wnd.h"
@@ -96,6 +97,7 @@ private:
     int m_bPendingReload;
     int m_bPendingPosted;
     CAxRegList* m_pAxList;
+    CRegistryWatch m_listWatch;  // tells when m_pAxList must be read again
     HMENU m_hMenu;
     CPoint m_ptMenu;
     CKetraHistory m_history;

@@ -1,5 +1,6 @@
 // The applet menu ("AXMENU" tap) and the group menu ("AXMENU" hold,
-// "Group..."), both built from the applet list reloaded each time.
+// "Group..."), both built from the applet list as it stands in the registry
+// at the moment of the command.
 #include "mainwnd.h"
 
 #include <axreg.h>
@@ -15,7 +16,12 @@ CAxRegList* CKetraWnd::ReloadList()
 {
     if (!m_pAxList)
         m_pAxList = new CAxRegList;
-    m_pAxList->LoadList(AX_APPLETS_KEY);
+    // Reading the branch costs some ten registry calls per registration; the
+    // watch knows whether anything under it changed since the last read, so
+    // the list kept from then is the registry's list as it stands now.
+    const bool changed = m_listWatch.TakeChange();
+    if (changed || !m_pAxList->IsLoaded())
+        m_pAxList->LoadList(AX_APPLETS_KEY);
     return m_pAxList;
 }
 

@@ -95,6 +95,15 @@ TEST_F(HostLayoutTest, HeightRequestResizesBarAndApplet)
 
     SendToBar(WM_KETRA_SETHEIGHT, 0, 0);  // no height: not a request
     EXPECT_EQ(kAreaTop + 60 + kBottomMargin, BarHeight());
+
+    // Heights beyond the screen, as another program may send them, stop at
+    // the screen: the bar neither overflows its sum nor grows off it.
+    const int screen = GetSystemMetrics(SM_CYSCREEN);
+    for (LPARAM height : {LPARAM(100000), LPARAM(0x7FFFFFFF)}) {
+        EXPECT_EQ(1, SendToBar(WM_KETRA_SETHEIGHT, 0, height));
+        EXPECT_EQ(screen, BarHeight()) << height;
+        EXPECT_EQ(screen - kAreaTop - kBottomMargin, Height(WindowRect(probe))) << height;
+    }
 }
 
 TEST_F(HostLayoutTest, HeightAskedForWhileClosedIsTakenWhenOpening)

@@ -44,6 +44,25 @@ TEST_F(HostTest, SwitchingAppletsUnloadsTheOldOneAndRecordsTheNewOne)
     EXPECT_TRUE(BarIsOpen()) << "the choice opens the bar";
 }
 
+// The bar keeps its applet list between commands: a registration made or
+// reordered while it runs must still reach the next command, else the
+// command's position names another applet.
+TEST_F(HostTest, MenuCommandsFollowRegistrationsChangedWhileTheBarRuns)
+{
+    Start();
+    ASSERT_TRUE(ChooseApplet(L"Probe"));
+    ASSERT_EQ(L"Probe", CurrentApplet());
+    {
+        TemporaryApplet late(L"ProbeLate", std::wstring(kInstallFolder) + L"ProbeNarrow.dll", L"Tests", 0);
+        ASSERT_TRUE(ChooseApplet(L"ProbeNarrow"));  // every position behind the newcomer moved
+        EXPECT_EQ(L"ProbeNarrow", CurrentApplet());
+        ASSERT_TRUE(ChooseApplet(L"ProbeLate"));
+        EXPECT_EQ(L"ProbeLate", CurrentApplet());
+    }
+    ASSERT_TRUE(ChooseApplet(L"Probe"));
+    EXPECT_EQ(L"Probe", CurrentApplet()) << "after the newcomer went again";
+}
+
 TEST_F(HostTest, ChoosingTheCurrentAppletAgainReloadsOnlyWhenAsked)
 {
     Start();

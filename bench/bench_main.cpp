@@ -78,14 +78,6 @@ bool InstallApplet(const std::wstring& from, LPCWSTR name, DWORD order)
     return CAxReg::AddAppletInfo(&info) != FALSE;
 }
 
-int PositionOf(const CAxRegList& list, LPCWSTR name)
-{
-    for (int i = 0; i < list.GetCount(); ++i)
-        if (wcscmp(list.GetDllInfo(i)->szName, name) == 0)
-            return i;
-    return -1;
-}
-
 bool Prepare(BenchPlaces* places)
 {
     const std::wstring folder = OwnFolder();
@@ -107,12 +99,12 @@ bool Prepare(BenchPlaces* places)
     }
     CAxRegList list;
     list.LoadList(AX_APPLETS_KEY);
-    places->aboutPosition = PositionOf(list, L"About");
-    places->appletAPosition = PositionOf(list, L"BenchA");
-    places->appletBPosition = PositionOf(list, L"BenchB");
-    places->converterPosition = PositionOf(list, L"Unit Converter");
-    places->keyboardPosition = PositionOf(list, L"Keyboard");
-    places->loanPosition = PositionOf(list, L"Loan Calc");
+    places->aboutPosition = AppletPosition(list, L"About");
+    places->appletAPosition = AppletPosition(list, L"BenchA");
+    places->appletBPosition = AppletPosition(list, L"BenchB");
+    places->converterPosition = AppletPosition(list, L"Unit Converter");
+    places->keyboardPosition = AppletPosition(list, L"Keyboard");
+    places->loanPosition = AppletPosition(list, L"Loan Calc");
     if (places->aboutPosition < 0 || places->appletAPosition < 0 || places->appletBPosition < 0) {
         std::fprintf(stderr, "ketrabench: About or the benchmark applets are not in the applet list\n");
         return false;

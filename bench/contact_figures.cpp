@@ -28,16 +28,6 @@ bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* an
                                answer ? answer : &ignored) != 0;
 }
 
-int PositionOf(LPCWSTR name)
-{
-    CAxRegList list;
-    list.LoadList(AX_APPLETS_KEY);
-    for (int i = 0; i < list.GetCount(); ++i)
-        if (wcscmp(list.GetDllInfo(i)->szName, name) == 0)
-            return i;
-    return -1;
-}
-
 // ---- The store --------------------------------------------------------------
 
 bool ReadBytes(const wchar_t* path, std::string* bytes, bool* exists)
@@ -177,7 +167,7 @@ void Fail(ContactFigures* out, const char* problem)
 ContactFigures MeasureContacts(const BenchPlaces& places, int runs)
 {
     ContactFigures out;
-    const int position = PositionOf(kAppletName);
+    const int position = AppletPosition(kAppletName);
     if (position < 0) {
         Fail(&out, "the contacts applet is not in the applet list");
         return out;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <applet_library.h>
+#include <axreg.h>
 #include <ketra_host.h>
 
 #include "todaycmn.h"
@@ -49,6 +50,21 @@ double Median(std::vector<double> values)
 double MedianOf(std::vector<double> values)
 {
     return Median(std::move(values));
+}
+
+int AppletPosition(const CAxRegList& list, LPCWSTR name)
+{
+    for (int i = 0; i < list.GetCount(); ++i)
+        if (wcscmp(list.GetDllInfo(i)->szName, name) == 0)
+            return i;
+    return -1;
+}
+
+int AppletPosition(LPCWSTR name)
+{
+    CAxRegList list;
+    list.LoadList(AX_APPLETS_KEY);
+    return AppletPosition(list, name);
 }
 
 bool TimingRatio(const Timing& timing, double* ratio)

@@ -9,6 +9,8 @@
 
 #include "footprint.h"
 
+class CAxRegList;
+
 struct BenchPlaces {
     std::wstring hostCommand;     // the installed side bar
     std::wstring blankProgram;    // the baseline program beside ketrabench
@@ -82,6 +84,10 @@ bool MeasureRepaintBaseline(const BenchPlaces& places, const RECT& area, int run
 // Helpers the other packs' figures share.
 // The median of the values (0 for none).
 double MedianOf(std::vector<double> values);
+// The position of the applet called name in the list, as the bar numbers its
+// menu commands; -1 when it is not there. The second reads the list now.
+int AppletPosition(const CAxRegList& list, LPCWSTR name);
+int AppletPosition(LPCWSTR name);
 // Until nothing is left to paint in the window and its children.
 void PaintNow(HWND window);
 // The bar's menu command for the applet at position, then the bar painted.

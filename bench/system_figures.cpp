@@ -44,16 +44,6 @@ bool TimeSwitches(HWND bar, int position, int other, int runs, double* medianMs)
     return true;
 }
 
-int PositionOf(LPCWSTR name)
-{
-    CAxRegList list;
-    list.LoadList(AX_APPLETS_KEY);
-    for (int i = 0; i < list.GetCount(); ++i)
-        if (wcscmp(list.GetDllInfo(i)->szName, name) == 0)
-            return i;
-    return -1;
-}
-
 // The launcher's list of 100 device programs and shortcuts, and its cache.
 bool WriteLauncherFiles(bool decodableCache)
 {
@@ -186,8 +176,8 @@ bool LauncherShown(HWND bar)
 // three alike.
 void MeasureLauncher(const WatchedProgram& host, int runs, SystemFigures* out)
 {
-    const int launcher = PositionOf(L"Launcher");
-    const int about = PositionOf(L"About");
+    const int launcher = AppletPosition(L"Launcher");
+    const int about = AppletPosition(L"About");
     std::vector<double> cached, uncached, aboutMs;
     for (int i = 0; i < runs; ++i) {
         double ms = 0;
@@ -255,15 +245,15 @@ void MeasureTaskRefresh(int runs, SystemFigures* out)
 void MeasureIdleProcessor(const WatchedProgram& host, SystemFigures* out)
 {
     double about = 0, taskBar = 0, systemBar = 0;
-    if (!IdleProcessorMs(host, PositionOf(L"About"), &about)) {
+    if (!IdleProcessorMs(host, AppletPosition(L"About"), &about)) {
         out->taskBarCpu.problem = out->systemBarCpu.problem = "About could not be shown";
         return;
     }
-    if (IdleProcessorMs(host, PositionOf(L"TaskBar"), &taskBar))
+    if (IdleProcessorMs(host, AppletPosition(L"TaskBar"), &taskBar))
         out->taskBarCpu = {true, taskBar, about, ""};
     else
         out->taskBarCpu.problem = "the task manager could not be shown";
-    if (IdleProcessorMs(host, PositionOf(L"System Bar"), &systemBar))
+    if (IdleProcessorMs(host, AppletPosition(L"System Bar"), &systemBar))
         out->systemBarCpu = {true, systemBar, about, ""};
     else
         out->systemBarCpu.problem = "the system watch could not be shown";

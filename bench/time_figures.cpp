@@ -22,14 +22,6 @@ bool SendWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &answer) != 0;
 }
 
-int PositionOf(const CAxRegList& list, LPCWSTR name)
-{
-    for (int i = 0; i < list.GetCount(); ++i)
-        if (wcscmp(list.GetDllInfo(i)->szName, name) == 0)
-            return i;
-    return -1;
-}
-
 // Menu command from the trivial applet to position, until painted.
 bool TimedSwitch(HWND bar, const BenchPlaces& places, int position, double* ms)
 {
@@ -73,7 +65,7 @@ TimeAppletFigures MeasureTimeApplets(const BenchPlaces& places, int runs)
     list.LoadList(AX_APPLETS_KEY);
     int positions[TimeAppletFigures::kApplets];
     for (int k = 0; k < TimeAppletFigures::kApplets; ++k) {
-        positions[k] = PositionOf(list, out.names[k]);
+        positions[k] = AppletPosition(list, out.names[k]);
         if (positions[k] < 0)
             out.switches[k].problem = "not installed";
     }

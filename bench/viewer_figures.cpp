@@ -41,16 +41,6 @@ struct SkinSource {
 const SkinSource kSeededSkins[] = {{L"Marine", L"Marine.bmp"}, {L"Ember", L"Ember.gif"}, {L"Slate", L"Slate.jpg"}};
 const int kExtraSkins = 6;  // with Classic and the three seeded ones: ten
 
-int PositionOf(LPCWSTR name)
-{
-    CAxRegList list;
-    list.LoadList(AX_APPLETS_KEY);
-    for (int i = 0; i < list.GetCount(); ++i)
-        if (wcscmp(list.GetDllInfo(i)->szName, name) == 0)
-            return i;
-    return -1;
-}
-
 bool SendWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* answer = nullptr)
 {
     DWORD_PTR ignored = 0;
@@ -170,7 +160,7 @@ bool DecodeAndStretch(const std::vector<std::wstring>& pictures, double* ms)
 // which has then made every preview.
 void MeasureSkinBrowser(const BenchPlaces& places, int runs, ViewerFigures* out)
 {
-    const int browser = PositionOf(L"WMP Skin Browser");
+    const int browser = AppletPosition(L"WMP Skin Browser");
     if (browser < 0) {
         out->skinSwitch.problem = out->skinPreviews.problem = "the skin browser is not installed";
         return;
@@ -344,7 +334,7 @@ bool NavigateStraight(HWND frame, const ThemePage& page, double* ms)
 // then the same two pages in a view of this program's own.
 void MeasureThemeViewer(const BenchPlaces& places, int runs, ViewerFigures* out)
 {
-    const int viewer = PositionOf(L"Flick Viewer");
+    const int viewer = AppletPosition(L"Flick Viewer");
     const std::vector<std::wstring> samples = AnimatedSamples();
     if (viewer < 0 || samples.size() < 2) {
         out->themeToFrame.problem = viewer < 0 ? "the viewer is not installed" : "fewer than two animated samples";

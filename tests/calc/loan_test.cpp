@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ketra_testkit.h"
+#include "loan_default_table.h"
 #include "loan_graph.h"
 #include "loan_math.h"
 #include "loan_report.h"
@@ -28,16 +29,6 @@ std::wstring Money(double value)
 }
 
 const SLoanResult kDefaultLoan = {200000.0, 30, 6.125, LoanPayment(200000.0, 6.125, 30)};
-
-// The defaults' table, as the report file has always held it.
-const char kDefaultTable[] =
-    "<table><tr bgcolor=\"#ffcc33\"><td width=115><b><font size=2>Loan Amount</font></b></td><td width=115><b>"
-    "<font size=2>Term</font></b></td></tr><tr bgcolor=\"#dddddd\"><td><font size=2>200,000.00</font></td><td>"
-    "<font size=2>30 Years</font></td></tr><tr bgcolor=\"#ffcc33\"><td><b><font size=2>Rate</font></b></td><td><b>"
-    "<font size=2>Monthly P&I</font></b></td></tr><tr bgcolor=\"#dddddd\"><td><font size=2>6.125%</font></td><td>"
-    "<font size=2>1,215.22</font></td></tr><tr bgcolor=\"#ffcc33\"><td><b><font size=2>Total Interest</font></b>"
-    "</td><td><b><font size=2>Total P&I</font></b></td></tr><tr bgcolor=\"#dddddd\"><td><font size=2>237,479.59"
-    "</font></td><td><font size=2>437,479.59</font></td></tr></table><br/>&nbsp;<br/>";
 
 }  // namespace
 
@@ -148,7 +139,7 @@ TEST(LoanMath, MonthLabelsStartTheMonthAfterTodayAndRunPastTheCentury)
 
 TEST(LoanReport, TheDefaultLoansTableByteForByte)
 {
-    EXPECT_EQ(kDefaultTable, LoanReportTable(kDefaultLoan));
+    EXPECT_EQ(kDefaultLoanTable, LoanReportTable(kDefaultLoan));
     const std::string zero = LoanReportTable(SLoanResult{12000.0, 1, 0, 1000.0});
     EXPECT_NE(std::string::npos, zero.find("<font size=2>0.000%</font>"));
     EXPECT_NE(std::string::npos, zero.find("<font size=2>1 Years</font>"));
@@ -179,8 +170,8 @@ TEST(LoanReport, AddingPutsTheNewTableAboveWhatTheFileHeld)
     ASSERT_TRUE(AddToReport(file.c_str(), "second"));
     ASSERT_TRUE(AddToReport(file.c_str(), "third"));
     EXPECT_EQ("thirdsecondfirst", ReadBytes(file));
-    ASSERT_TRUE(WriteNewReport(file.c_str(), kDefaultTable));
-    EXPECT_EQ(kDefaultTable, ReadBytes(file));
+    ASSERT_TRUE(WriteNewReport(file.c_str(), kDefaultLoanTable));
+    EXPECT_EQ(kDefaultLoanTable, ReadBytes(file));
 
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder / L"*").c_str(), &found);

@@ -8,6 +8,7 @@
 
 #include "calc_skin_layout.h"
 #include "ketra_testkit.h"
+#include "loan_default_table.h"
 
 namespace {
 
@@ -20,15 +21,6 @@ const wchar_t kReport[] = L"\\My Documents\\LoanData.html";
 const wchar_t kOtherReport[] = L"\\My Documents\\Other Loan.html";
 enum { kTerm = 7700, kAmount = 7701, kRate = 7702, kPayment = 7703 };
 enum { kAddTo = 1004, kNewFile = 1003, kNewName = 1005, kAddToFile = 1006 };
-
-const char kDefaultTable[] =
-    "<table><tr bgcolor=\"#ffcc33\"><td width=115><b><font size=2>Loan Amount</font></b></td><td width=115><b>"
-    "<font size=2>Term</font></b></td></tr><tr bgcolor=\"#dddddd\"><td><font size=2>200,000.00</font></td><td>"
-    "<font size=2>30 Years</font></td></tr><tr bgcolor=\"#ffcc33\"><td><b><font size=2>Rate</font></b></td><td><b>"
-    "<font size=2>Monthly P&I</font></b></td></tr><tr bgcolor=\"#dddddd\"><td><font size=2>6.125%</font></td><td>"
-    "<font size=2>1,215.22</font></td></tr><tr bgcolor=\"#ffcc33\"><td><b><font size=2>Total Interest</font></b>"
-    "</td><td><b><font size=2>Total P&I</font></b></td></tr><tr bgcolor=\"#dddddd\"><td><font size=2>237,479.59"
-    "</font></td><td><font size=2>437,479.59</font></td></tr></table><br/>&nbsp;<br/>";
 
 void EndBrowser()
 {
@@ -171,7 +163,7 @@ TEST_F(MortivoTest, SaveWritesTheReportClosesTheBarAndOpensItInTheBrowser)
     Press({L"SAVE"});
     ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"IExplore", nullptr) != nullptr; }, 15000))
         << "no browser came up";
-    EXPECT_EQ(kDefaultTable, ReadBytes(kReport));
+    EXPECT_EQ(kDefaultLoanTable, ReadBytes(kReport));
     EXPECT_TRUE(log.Contains(L"launch: \\My Documents\\LoanData.html")) << ToUtf8(log.First(L"launch"));
     EXPECT_TRUE(log.WaitFor(L"iexplore: ", 5000));
     EXPECT_EQ(0u, ReadDword(kBrowserKey, L"Show_URLToolBar", 0xDEADBEEF, HKEY_CURRENT_USER));
@@ -198,7 +190,7 @@ TEST_F(MortivoTest, SavingAgainAddsTheNewResultAboveTheFirst)
     const size_t second = report.find("<table>", 1);
     ASSERT_NE(std::string::npos, second) << report;
     EXPECT_NE(std::string::npos, report.substr(0, second).find("<font size=2>5.000%</font>"));
-    EXPECT_EQ(kDefaultTable, report.substr(second));
+    EXPECT_EQ(kDefaultLoanTable, report.substr(second));
     EXPECT_FALSE(IsWindow(first)) << "the browser showing the first result was not ended";
     EXPECT_TRUE(WaitForWindow(L"IExplore", 15000));
 }
@@ -229,7 +221,7 @@ TEST_F(MortivoTest, MakeANewFileAsksBeforeReplacingOneAndNoKeepsTheDialog)
     EXPECT_EQ(L"The file exists. Do you want to replace it?", MessageBoxes::WaitFor(L"Warning"));
     ASSERT_TRUE(MessageBoxes::Answer(IDYES, L"Warning"));
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }, 5000));
-    EXPECT_EQ(kDefaultTable, ReadBytes(kOtherReport));
+    EXPECT_EQ(kDefaultLoanTable, ReadBytes(kOtherReport));
     EXPECT_EQ("first", ReadBytes(kReport));
     EXPECT_TRUE(WaitForWindow(L"IExplore", 15000));
 

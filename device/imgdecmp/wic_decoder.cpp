@@ -45,6 +45,44 @@ void ApplyTransparentOverride(DecodedImage& image, COLORREF colour)
     }
 }
 
+// The decoder for a picture's own signature. Asking the imaging component
+// to find one makes it read the registration of every decoder it has, which
+// under Wine costs more than the decoding of a small picture.
+const CLSID* DecoderForSignature(const std::vector<BYTE>& data)
+{
+    static const struct {
+        const char* signature;
+        size_t length;
+        const CLSID* decoder;
+    } kSignatures[] = {
+        {"GIF87a", 6, &CLSID_WICGifDecoder},
+        {"GIF89a", 6, &CLSID_WICGifDecoder},
+        {"\x89PNG\r\n\x1a\n", 8, &CLSID_WICPngDecoder},
+        {"\xff\xd8\xff", 3, &CLSID_WICJpegDecoder},
+        {"BM", 2, &CLSID_WICBmpDecoder},
+    };
+    for (const auto& known : kSignatures) {
+        if (data.size() >= known.length && memcmp(data.data(), known.signature, known.length) == 0)
+            return known.decoder;
+    }
+    return nullptr;
+}
+
+// The decoder the signature names, else whichever the component finds.
+bool CreateDecoder(IWICImagingFactory* factory, IWICStream* stream, const std::vector<BYTE>& data,
+                   ComPtr<IWICBitmapDecoder>& decoder)
+{
+    const CLSID* known = DecoderForSignature(data);
+    if (known && SUCCEEDED(CoCreateInstance(*known, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&decoder))) &&
+        SUCCEEDED(decoder->Initialize(stream, WICDecodeMetadataCacheOnDemand)))
+        return true;
+    decoder.Reset();
+    const LARGE_INTEGER start = {};
+    if (FAILED(stream->Seek(start, STREAM_SEEK_SET, nullptr)))
+        return false;
+    return SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder));
+}
+
 bool Decode(const std::vector<BYTE>& data, const ImageSizing& sizing, DecodedImage& image)
 {
     if (data.size() > 0xFFFFFFFFu)
@@ -60,7 +98,7 @@ bool Decode(const std::vector<BYTE>& data, const ImageSizing& sizing, DecodedIma
         return false;
 
     ComPtr<IWICBitmapDecoder> decoder;
-    if (FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder)))
+    if (!CreateDecoder(factory.Get(), stream.Get(), data, decoder))
         return false;
     ComPtr<IWICBitmapFrameDecode> frame;
     if (FAILED(decoder->GetFrame(0, &frame)))

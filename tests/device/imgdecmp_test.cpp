@@ -205,6 +205,11 @@ TEST_F(ImageDecoder, BadRequestsFail)
     std::vector<BYTE> cut = Picture(PictureFormat::Bmp, 8, 8);
     cut.resize(40);
     EXPECT_EQ(E_FAIL, Decode(cut, Request(), &bitmap));
+    // A signature followed by something else: neither the decoder it names
+    // nor any other takes it.
+    std::vector<BYTE> posing(garbage);
+    memcpy(posing.data(), "GIF89a", 6);
+    EXPECT_EQ(E_FAIL, Decode(posing, Request(), &bitmap));
     EXPECT_EQ((HBITMAP)0x1234, bitmap);
 
     // A record of another layout (the 32-bit one is 60 bytes) is refused.

@@ -2,6 +2,8 @@
 #include "drawcontext.h"
 #include "wndframe.h"
 
+CClientDC::CClientDC() : m_hWnd(nullptr) {}
+
 CClientDC::CClientDC(HWND hWnd) : m_hWnd(hWnd)
 {
     Attach(::GetDC(hWnd));

@@ -100,6 +100,8 @@ public:
 // The client-area context of a window, released by the destructor.
 class CORVANE_API CClientDC : public CDC {
 public:
+    // Holds no context until one is attached.
+    CClientDC();
     explicit CClientDC(HWND hWnd);
     explicit CClientDC(CWnd* wnd);
     ~CClientDC() override;

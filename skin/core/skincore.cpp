@@ -4,15 +4,15 @@
 
 CSkinCore::CSkinCore()
     : m_pClientDC(nullptr), m_bFocusStyle(0), m_prcWindow(&m_skinInfo.m_rcWindow),
-      m_prcMoving(&m_skinInfo.m_rcMoving), m_pSkinInfo(&m_skinInfo), m_com(COINIT_MULTITHREADED), m_bCreated(0),
+      m_prcMoving(&m_skinInfo.m_rcMoving), m_pSkinInfo(&m_skinInfo), m_com(COINIT_MULTITHREADED),
+      m_pBackdropImage(nullptr), m_rcBackdropFixed(0, 0, 0, 0), m_bCreated(0),
       m_bButtonCaptured(0)
 {
     m_szXMLPath[0] = L'\0';
     // The context object lives as long as this object, because the button
     // lists and the image cache point to it; it holds a handle only while a
     // window is attached.
-    m_pClientDC = new CClientDC(static_cast<HWND>(nullptr));
-    ::ReleaseDC(nullptr, m_pClientDC->Detach());
+    m_pClientDC = new CClientDC();
 }
 
 CSkinCore::~CSkinCore()
@@ -116,7 +116,8 @@ void CSkinCore::SetFocusStyle(int on)
 CSkinInfo* CSkinCore::SetSkinInfo(CSkinInfo* info)
 {
     CSkinInfo* previous = m_pSkinInfo;
-    if (info) {
+    if (info && info != m_pSkinInfo) {
+        ForgetBackdrop();
         m_pSkinInfo = info;
         m_prcWindow = &info->m_rcWindow;
         m_prcMoving = &info->m_rcMoving;

@@ -153,6 +153,7 @@ int CSkinCore::LoadSkin(LPCWSTR path, const CXmlNodeReader& skinNode)
 
     // The skin applies only from here on, so a refused one changes nothing.
     CSkinInfo* info = m_pSkinInfo;
+    ForgetBackdrop();
     info->m_rcWindow = windowRect;
     info->m_rcMoving = movingRect;
     info->SetBackground(background);

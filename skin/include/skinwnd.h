@@ -117,6 +117,11 @@ protected:
     LPCWSTR ResolveImagePath(LPCWSTR skinPath, LPCWSTR name, wchar_t* out, size_t capacity) const;
     void CreateClientDC();
     void DeleteClientDC();
+    // The background in its bands, composed once for the window's size and
+    // drawn with one copy from then on (stretching the middle band at every
+    // paint made up most of a repaint).
+    void DrawBackdrop(CDC* dc, CImage* image, int width, int height);
+    void ForgetBackdrop();
 
     CClientDC* m_pClientDC;
     int m_bFocusStyle;
@@ -128,6 +133,9 @@ protected:
 
 private:
     CXmlComScope m_com;
+    CBitmapDC m_backdrop;           // the composed background, screen-compatible
+    const CImage* m_pBackdropImage;  // what it was composed from, at its size
+    CRect m_rcBackdropFixed;
     int m_bCreated;          // the window was made by Create (destroyed with the object)
     int m_bButtonCaptured;   // the stylus is captured for a pressed button
 };

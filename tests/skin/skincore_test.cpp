@@ -138,6 +138,24 @@ TEST(SkinPaint, TheHeadAndFootBandsAreCopiedRowForRowAndTheMiddleStretches)
     EXPECT_EQ(kUnpainted, surface.At(30, 100));
 }
 
+TEST(SkinPaint, TheBandsFollowTheWindowWhenItIsResizedAfterAPaint)
+{
+    ScratchFolder dir(L"skin_bands_resized");
+    auto wnd = LoadedWindow(WriteBarSkin(dir.Path()));  // head 20, foot 10, window 60 x 100
+    ASSERT_TRUE(wnd);
+    PixelSurface surface(70, 150, kUnpainted);
+    Print(*wnd, surface);
+    ASSERT_EQ(RowColour(59), surface.At(30, 99));
+
+    wnd->SetWindowSize(-1, 140);
+    PixelSurface taller(70, 150, kUnpainted);
+    Print(*wnd, taller);
+    for (int y = 130; y < 140; ++y)
+        ASSERT_EQ(RowColour(y - 80), taller.At(30, y)) << "foot row " << y;
+    EXPECT_EQ(RowColour(49), taller.At(30, 129));
+    EXPECT_EQ(kUnpainted, taller.At(30, 140));
+}
+
 TEST(SkinPaint, BandsLargerThanThePictureOrTheWindowAreCutAndNoBackgroundPaintsNothing)
 {
     ScratchFolder dir(L"skin_bigbands");

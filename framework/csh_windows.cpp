@@ -218,10 +218,13 @@ BOOL CSH::KillForeApp(HWND own)
 // The stylus goes down and up on the corner button; the shell then presses
 // "ok" or minimises whatever is in front. The press carries a move so that
 // the desktop, which ignores the coordinates of a press alone, taps there too.
+// So does the release: the X server reports the pointer's move late, and the
+// old place arriving between the two would otherwise lift the stylus there,
+// off the corner, and the tap would be lost.
 BOOL CSH::MinimizeForeWindow()
 {
     ::mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, kCornerX, kCornerY, 0, 0);
-    ::mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP, kCornerX, kCornerY, 0, 0);
+    ::mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, kCornerX, kCornerY, 0, 0);
     return TRUE;
 }
 

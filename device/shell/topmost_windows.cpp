@@ -4,9 +4,11 @@
 // over a topmost window (the side bar), although the window order says the
 // topmost one is in front, and setting the same order again changes
 // nothing on the screen.  So whenever the visible windows below the topmost
-// ones change (one is shown, closed or brought to the front), each visible
-// topmost window is moved out of the topmost band and back: the screen
-// follows, the order stays as it was.  Topmost windows coming and going
+// ones change (one is shown, closed or brought to the front), or another
+// window becomes the foreground one (a tap on the Today screen activates it
+// and draws it over a non-activating topmost window such as the side bar),
+// each visible topmost window is moved out of the topmost band and back: the
+// screen follows, the order stays as it was.  Topmost windows coming and going
 // need nothing of the kind.  The foreground window is first brought to the
 // top of the order, as the device does (see RaiseForegroundWindow).
 #include "shell.h"
@@ -19,6 +21,7 @@ const wchar_t kMenuClass[] = L"#32768";
 const size_t kMaxWindows = 512;
 
 std::vector<HWND> g_lastOrder;
+HWND g_lastForeground = nullptr;
 // Restacks still to do after a change: a program often shows, sizes and
 // draws its window for a while after it came to the front, and what it
 // draws in that time can again land over the topmost windows.
@@ -82,8 +85,10 @@ void KeepTopmostWindowsOnTop()
 {
     RaiseForegroundWindow(VisibleTopLevelWindows(false));
     std::vector<HWND> below = VisibleTopLevelWindows(false);
-    if (below != g_lastOrder)
+    const HWND foreground = GetForegroundWindow();
+    if (below != g_lastOrder || foreground != g_lastForeground)
         g_settlingRestacks = kSettlingRestacks;
+    g_lastForeground = foreground;
     if (g_settlingRestacks == 0)
         return;
     std::vector<HWND> topmost = VisibleTopLevelWindows(true);

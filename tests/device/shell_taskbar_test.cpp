@@ -310,6 +310,26 @@ TEST(ForegroundWindow, ComesToTheTopWhenAnotherProgramMakesIt)
         << "a topmost window vanished under the new foreground window";
 }
 
+// A tap on the Today screen makes it the foreground window without changing
+// which windows are shown: the side bar over it must stay drawn, and
+// reachable by the stylus.
+TEST(ForegroundWindow, ATapOnTheTodayScreenLeavesTopmostWindowsOverIt)
+{
+    HWND today = TodayScreen();
+    ASSERT_TRUE(today);
+    ASSERT_TRUE(BringToFront(today));
+    // A non-activating tool window, as the side bar is.
+    TestWindow topmost(L"ShellTodayTopmost", {0, 200, 60, 240}, RGB(0xFF, 0x00, 0xFF));
+    SetWindowLongPtrW(topmost.hwnd(), GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW);
+    ASSERT_TRUE(SetForegroundWindow(topmost.hwnd()));
+    ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(30, 220) == RGB(0xFF, 0x00, 0xFF); }, 3000));
+
+    ASSERT_TRUE(Tap(150, 150));
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == today; }, 3000));
+    PumpMessages(1000);
+    EXPECT_EQ(RGB(0xFF, 0x00, 0xFF), ScreenPixel(30, 220)) << "the topmost window vanished under the Today screen";
+}
+
 TEST_F(TaskBarHooks, AReleaseWhosePressAHookTookLeavesTheCornerAlone)
 {
     TestWindow app(L"ShellHookedPressApp", kAppRect, RGB(0xFF, 0xFF, 0xFF), L"Hooked Press App");

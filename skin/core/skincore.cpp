@@ -117,6 +117,8 @@ CSkinInfo* CSkinCore::SetSkinInfo(CSkinInfo* info)
 {
     CSkinInfo* previous = m_pSkinInfo;
     if (info && info != m_pSkinInfo) {
+        // The composed background goes with the description it was made
+        // for: a minimised bar keeps no copy of the open one's.
         ForgetBackdrop();
         m_pSkinInfo = info;
         m_prcWindow = &info->m_rcWindow;

@@ -100,6 +100,10 @@ void KeepTopmostWindowsOnTop()
     // From the lowest up, so each ends above the ones below it as before.
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
     for (auto it = topmost.rbegin(); it != topmost.rend(); ++it) {
+        // Its program may have taken it out of the band since the list was
+        // made: putting it back would undo that.
+        if (!IsTopmost(*it) || !IsWindowVisible(*it))
+            continue;
         SetWindowPos(*it, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
         SetWindowPos(*it, HWND_TOPMOST, 0, 0, 0, 0, flags);
     }

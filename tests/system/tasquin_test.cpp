@@ -97,6 +97,30 @@ int IndexOf(const CTaskList& list, HWND window)
     return -1;
 }
 
+// The test's list as the applet under the stand-in bar has it. For a while
+// after windows change the device's shell moves each top-most window out of
+// its band and back, so a walk made meanwhile can list two top-most programs
+// either way round: the applet lists again between two walks of the test
+// until both walks agree.
+void ListAsTheApplet(const AppletHost& host, CTaskList& list)
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        list.Refresh(host.Host(), TRUE);
+        std::vector<HWND> before;
+        for (int i = 0; i < list.GetCount(); ++i)
+            before.push_back(list.GetAt(i)->m_hWnd);
+        host.Send(WM_KETRA_APPLETSHOWN);
+        list.Refresh(host.Host(), TRUE);
+        bool same = static_cast<int>(before.size()) == list.GetCount();
+        for (int i = 0; same && i < list.GetCount(); ++i)
+            same = before[i] == list.GetAt(i)->m_hWnd;
+        if (same)
+            return;
+        PumpMessages(50);
+    }
+    ADD_FAILURE() << "the window order never held still";
+}
+
 }  // namespace
 
 TEST(TaskList, OneEntryPerTitleOfTheOrdinaryApplicationWindows)
@@ -216,7 +240,7 @@ TEST(TaskManagerInProcess, LeavesGoneAndProtectedEntriesAlone)
     ASSERT_NE(nullptr, host.Create());
     host.Show();
     CTaskList list;
-    list.Refresh(host.Host(), TRUE);
+    ListAsTheApplet(host, list);
     const int first = IndexOf(list, programs.At(0));
     const int today = IndexOf(list, TodayScreen());
     ASSERT_GE(first, 0);
@@ -228,7 +252,7 @@ TEST(TaskManagerInProcess, LeavesGoneAndProtectedEntriesAlone)
     host.Send(WM_COMMAND, 101);
     EXPECT_TRUE(IsWindow(programs.At(1)));
 
-    list.Refresh(host.Host(), TRUE);
+    ListAsTheApplet(host, list);
     const int todayNow = IndexOf(list, TodayScreen());
     host.Send(WM_MOUSEMOVE, 0, MAKELPARAM(CellCentre(todayNow).x, CellCentre(todayNow).y));
     BoxAnswerer noBox(L"Warning", IDOK, 1000);

@@ -1,6 +1,7 @@
 // The framework window procedure: from a window's message to its object's
 // handlers, and the base handlers with their default-processing rule.
 #include "wndframe.h"
+#include "stylus_follow.h"
 #include "wnd_shell.h"
 
 namespace {
@@ -58,6 +59,8 @@ static bool StillBound(HWND hWnd, const CWnd* wnd)
 LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND hWnd = m_hWnd;
+    if (message == WM_LBUTTONDOWN)
+        FollowStylusWhileDown();
     LRESULT result = OnMessage(message, wParam, lParam);
     if (result >= 0)
         return result;

@@ -137,6 +137,16 @@ TEST_F(SlideWndTest, StylusTapsAndDragsOnSlide)
     PumpUntil([&] { return Placed().left != kTabRect.left; }, 2000);
     EXPECT_EQ(CRect(60, 110, 80, 130), Placed());
     EXPECT_FALSE(wnd_.IsMaxWin());
+
+    // With another program in front the window, which never takes the
+    // foreground, still follows the stylus out of itself and is put down
+    // where it is lifted.
+    ASSERT_TRUE(Tap(200, 280));
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == TodayScreen(); }, 2000));
+    ASSERT_TRUE(Drag(60 + kTabSlideAt.x, 110 + kTabSlideAt.y, 90 + kTabSlideAt.x, 150 + kTabSlideAt.y));
+    PumpUntil([&] { return Placed().left != 60; }, 2000);
+    EXPECT_EQ(CRect(90, 150, 110, 170), Placed());
+    EXPECT_EQ(TodayScreen(), GetForegroundWindow());
 }
 
 TEST_F(SlideWndTest, WithAutoCloseATapRightOfColumn215OnTheTaskBarClosesTheBar)

@@ -54,7 +54,9 @@ bool ThreadIsInFront()
 
 void FollowStylusWhileDown()
 {
-    if (g_follow || ThreadIsInFront())
+    // A press another part of the program sent is no stylus on the screen.
+    const bool stylusDown = (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+    if (g_follow || !stylusDown || ThreadIsInFront())
         return;
     HMODULE self = nullptr;
     ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,

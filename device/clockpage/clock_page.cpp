@@ -10,7 +10,6 @@ namespace {
 
 const wchar_t kClockPageClass[] = L"DeviceClockPage";
 const COLORREF kHeadingColor = RGB(0x00, 0x40, 0x80);
-const DWORD kExCaptionOkButton = 0x80000000;  // the navigation bar shows "ok" for this window
 const int kZoneListId = 100;
 const UINT_PTR kTickTimer = 1;
 
@@ -211,24 +210,5 @@ LRESULT CALLBACK ClockPageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 int RunClockPage(HINSTANCE instance, const wchar_t* title)
 {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = ClockPageProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
-    wc.lpszClassName = kClockPageClass;
-    if (!RegisterClassW(&wc))
-        return 1;
-    RECT area = PageArea();
-    HWND page = CreateWindowExW(kExCaptionOkButton, kClockPageClass, title, WS_POPUP | WS_VISIBLE, area.left,
-                                area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance,
-                                nullptr);
-    if (!page)
-        return 1;
-    SetForegroundWindow(page);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return (int)msg.wParam;
+    return RunOwnPage(instance, {kClockPageClass, ClockPageProc, title});
 }

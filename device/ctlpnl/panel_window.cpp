@@ -13,7 +13,6 @@ namespace {
 
 const wchar_t kPanelClass[] = L"CtlPnlPanel";
 const wchar_t kPanelTitle[] = L"Settings";
-const DWORD kExCaptionOkButton = 0x80000000;
 const int kListId = 100;
 
 // One icon of the panel: entry `entry` of library `library`.
@@ -157,29 +156,9 @@ int RunControlPanel(HINSTANCE instance)
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
 
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = PanelProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.lpszClassName = kPanelClass;
-    if (!RegisterClassW(&wc))
-        return 1;
-
-    RECT area = PageArea();
-    HWND panel = CreateWindowExW(kExCaptionOkButton, kPanelClass, kPanelTitle, WS_POPUP | WS_VISIBLE, area.left,
-                                 area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr,
-                                 instance, nullptr);
-    int result = 1;
-    if (panel) {
-        SetForegroundWindow(panel);
-        MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        result = (int)msg.wParam;
-    }
+    OwnPageArgs page = {kPanelClass, PanelProc, kPanelTitle};
+    page.background = (HBRUSH)(COLOR_WINDOW + 1);
+    const int result = RunOwnPage(instance, page);
     // The list (sharing the image list) is gone: release the icons, then the libraries.
     if (g_panel.icons)
         ImageList_Destroy(g_panel.icons);

@@ -17,7 +17,6 @@
 namespace {
 
 const wchar_t kTodayPageClass[] = L"DeviceTodayPage";
-const DWORD kExCaptionOkButton = 0x80000000;  // the navigation bar shows "ok"
 const int kItemListId = 100;
 const int kOptionsButtonId = 101;
 const int kMargin = 8;
@@ -288,26 +287,7 @@ int RunTodaySettingsPage(HINSTANCE instance, const wchar_t* title)
 {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = TodayPageProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kTodayPageClass;
-    if (!RegisterClassW(&wc))
-        return 1;
-    RECT area = PageArea();
-    HWND page = CreateWindowExW(kExCaptionOkButton, kTodayPageClass, title, WS_POPUP | WS_VISIBLE, area.left,
-                                area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance,
-                                nullptr);
-    if (!page)
-        return 1;
-    SetForegroundWindow(page);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(page, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    return static_cast<int>(msg.wParam);
+    OwnPageArgs page = {kTodayPageClass, TodayPageProc, title};
+    page.dialogKeys = true;
+    return RunOwnPage(instance, page);
 }

@@ -147,3 +147,30 @@ int RunPageLoop()
     }
     return (int)msg.wParam;
 }
+
+int RunOwnPage(HINSTANCE instance, const OwnPageArgs& args)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = args.proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
+    wc.hbrBackground = args.background;
+    wc.lpszClassName = args.className;
+    if (!RegisterClassW(&wc))
+        return 1;
+    RECT area = PageArea();
+    HWND page = CreateWindowExW(kExCaptionOkButton, args.className, args.title, WS_POPUP | WS_VISIBLE, area.left,
+                                area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance,
+                                nullptr);
+    if (!page)
+        return 1;
+    SetForegroundWindow(page);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (!args.dialogKeys || !IsDialogMessageW(page, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    return (int)msg.wParam;
+}

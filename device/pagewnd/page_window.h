@@ -25,6 +25,21 @@ HWND CreatePageWindow(HINSTANCE instance, const PageWindowArgs& args);
 // returns the exit code for the program.
 int RunPageLoop();
 
+// A page with a window procedure of its own (a control-panel page with its
+// controls): registers className for proc, shows the page over the page
+// area with the OK button, in front, and runs its message loop. With dialog
+// keys the tab key moves between the page's controls and the action key is
+// OK. Returns the exit code for the program, 1 when the page could not be
+// made.
+struct OwnPageArgs {
+    const wchar_t* className;
+    WNDPROC proc;
+    const wchar_t* title;
+    HBRUSH background = nullptr;
+    bool dialogKeys = false;
+};
+int RunOwnPage(HINSTANCE instance, const OwnPageArgs& args);
+
 // The area a full-screen page covers: the work area, kept below the device
 // task bar when there is one.
 RECT PageArea();

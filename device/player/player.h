@@ -3,11 +3,11 @@
 //
 // Skins live in "\Program Files\Windows Media Player": one folder per skin
 // with "<Name>.skn" (8-bit text, CR LF lines; "Background <picture>" names
-// the face beside it).  The skin in force is HKLM "SOFTWARE\Microsoft\
-// Windows Media Player 8\Parameters" SkinDir + "\" + SkinFile, else the one
-// "default.skn" names ("<length>#<skin file path>"), else none.  When the
-// player loads another skin than default.skn names, it rewrites default.skn
-// (whole or not at all).
+// the face beside it).  The skin in force is HKLM
+// "SOFTWARE\Microsoft\Windows Media Player 8\Parameters" SkinDir + "\" +
+// SkinFile, else the one "default.skn" names ("<length>#<skin file path>"),
+// else none.  When the player loads another skin than default.skn names, it
+// rewrites default.skn (whole or not at all).
 #pragma once
 #include <windows.h>
 

@@ -13,7 +13,6 @@ namespace {
 const wchar_t kPageClass[] = L"DeviceRemovePrograms";
 const wchar_t kConfirmCaption[] = L"Remove Programs";
 const COLORREF kHeadingColor = RGB(0x00, 0x40, 0x80);
-const DWORD kExCaptionOkButton = 0x80000000;  // the navigation bar shows "ok" for this window
 const int kMargin = 8;
 const int kLabelTop = 30;
 const int kListTop = 48;
@@ -173,25 +172,7 @@ LRESULT CALLBACK RemovePageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 int RunRemoveProgramsPage(HINSTANCE instance, const wchar_t* title)
 {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = RemovePageProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
-    wc.lpszClassName = kPageClass;
-    if (!RegisterClassW(&wc))
-        return 1;
-    RECT area = PageArea();
-    HWND page = CreateWindowExW(kExCaptionOkButton, kPageClass, title, WS_POPUP | WS_VISIBLE, area.left, area.top,
-                                area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance, nullptr);
-    if (!page)
-        return 1;
-    SetForegroundWindow(page);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(page, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    return (int)msg.wParam;
+    OwnPageArgs page = {kPageClass, RemovePageProc, title};
+    page.dialogKeys = true;
+    return RunOwnPage(instance, page);
 }

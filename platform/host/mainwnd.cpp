@@ -176,6 +176,11 @@ void CKetraWnd::OnTimer(UINT_PTR timerId)
         CarryOutPendingShow();
         return;
     }
+    if (timerId == kTimerPendingExit) {
+        KillTimer(kTimerPendingExit);
+        PostMessageW(WM_CLOSE);
+        return;
+    }
     if (timerId != kTimerPoll) {
         CMMSkinWnd::OnTimer(timerId);
         return;

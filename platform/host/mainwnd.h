@@ -24,6 +24,7 @@ public:
         kPollMs = 4000,
         kTimerPendingShow = 1002,  // retries a switch the applet asked for
         kPendingRetryMs = 50,
+        kTimerPendingExit = 1003,  // retries an exit asked for while the applet's code ran
         kMaxMenuApplets = 100,  // keeps 1200 + i below the commands 1301, 1302
         kVersion = 0x0001,      // 1.0: major in the low byte
     };

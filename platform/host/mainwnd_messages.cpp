@@ -227,6 +227,15 @@ LRESULT CKetraWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_CLOSE:
+        // Closing under the applet's own code (a dialog or menu of its own
+        // runs a loop that hands this message on) would free its library
+        // before that code returns into it: the bar closes once it has.
+        if (m_pApplet && m_pApplet->IsRunningOnThisThread()) {
+            SetTimer(kTimerPendingExit, kPendingRetryMs);
+            return 0;
+        }
+        break;
     case WM_DESTROY:
         OnShutdown();
         break;
@@ -261,6 +270,7 @@ void CKetraWnd::OnShutdown()
     if (m_hWnd && ::IsWindow(m_hWnd)) {
         KillTimer(kTimerPoll);
         KillTimer(kTimerPendingShow);
+        KillTimer(kTimerPendingExit);
         CRect window = GetWindowRect();
         CKetraSettings::WritePosition(window.left, window.top);
     }

@@ -66,6 +66,45 @@ TEST_F(HostRobustnessTest, AnAppletAskingForAnotherFromItsOwnCodeRunsOnUntilItRe
     EXPECT_EQ(100, rect.right - rect.left) << "the narrow probe is not the one shown";
 }
 
+// Regression: closing the bar while the applet's own dialog was open freed
+// the applet's library under that dialog, and the bar crashed as the
+// dialog's loop returned into it.  The bar now closes once the dialog is
+// answered.
+TEST_F(HostRobustnessTest, AnExitDuringTheAppletsOwnDialogWaitsUntilTheDialogIsAnswered)
+{
+    WriteDword(kProbeKey, L"OptionsStay", 1);
+    Start(L"Probe");
+    HWND bar = KetraFindBar();
+    DWORD barProcessId = 0;
+    GetWindowThreadProcessId(bar, &barProcessId);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, barProcessId);
+    ASSERT_NE(nullptr, process);
+    PostMessageW(AppletWindowOnBar(kProbeClass), kProbeRequest, IDD_TODAY_CUSTOM, 0);
+    HWND dialog = WaitForWindow(L"#32770", 5000);
+    ASSERT_NE(nullptr, dialog) << "the probe's dialog did not open";
+    WaitUntilIdle(dialog);
+
+    const struct {
+        UINT message;
+        WPARAM wParam;
+    } exits[] = {{WM_COMMAND, IDM_KETRA_EXIT}, {WM_CLOSE, 0}};
+    for (const auto& exit : exits) {
+        const UINT message = exit.message;
+        DWORD_PTR ignored = 0;
+        EXPECT_TRUE(SendMessageTimeoutW(bar, message, exit.wParam, 0, SMTO_NORMAL, 5000, &ignored));
+        PumpMessages(300);
+        EXPECT_TRUE(IsWindow(dialog)) << "message " << message << " took the dialog away";
+        EXPECT_TRUE(BarAnswers()) << "message " << message << " took the bar away under the dialog";
+    }
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(log.WaitFor(L"probe: dialog returned 2", 5000)) << "the applet's code did not run on";
+    EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), WaitForSingleObject(process, 10000)) << "the bar did not close";
+    DWORD exitCode = STILL_ACTIVE;
+    GetExitCodeProcess(process, &exitCode);
+    EXPECT_EQ(0u, exitCode) << "the bar did not end cleanly";
+    CloseHandle(process);
+}
+
 // Regression: a skin that could not be loaded ended the bar, leaving the
 // user without one.
 TEST_F(HostRobustnessTest, ASkinThatDoesNotLoadGivesWayToDefault)

@@ -250,6 +250,7 @@ TEST_F(AppletPageTest, OptionsRunsTheAppletsDialogAndFreesItsLibrary)
     PostCommand(kOptions);
     HWND dialog = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (dialog = FindWindowW(L"#32770", L"Probe Options")) != nullptr; }, 10000));
+    WaitUntilIdle(dialog);  // found before it has recorded what it was given
     EXPECT_EQ(settings_->Main(), GetWindow(dialog, GW_OWNER));
     EXPECT_TRUE(ModuleLoadedIn(settings_->ProcessId(), L"Probe.dll"));
     // The name holds 31 characters of the path and its terminator.

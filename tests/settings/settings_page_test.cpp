@@ -225,6 +225,7 @@ TEST_F(OptionsPageTest, PickedSoundIsStored)
     Tap(kSndOpenPick);
     HWND browse = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (browse = FindWindowW(L"#32770", L"Browse")) != nullptr; }, 5000));
+    WaitUntilIdle(browse);  // found before its tree is filled
     RemoteTreeView tree(GetDlgItem(browse, 17788));
     ASSERT_TRUE(tree.Ready());
     HTREEITEM pick = tree.Find({tree.Text(tree.Root()), L"My Documents", L"0pick"});

@@ -354,6 +354,7 @@ TEST_F(VistaroTest, TheFavouritesDialogDeletesARowAndStoresTheRestOnOk)
     PressKey(VK_RETURN);
     HWND favourites = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (favourites = FindWindowW(L"#32770", L"Favorites")) != nullptr; }, 5000));
+    WaitUntilIdle(favourites);  // the window is found before its rows are filled
     RemoteListView rows(GetDlgItem(favourites, 1007));
     EXPECT_EQ((std::vector<std::wstring>{DevicePath(folder_), L"\\Windows", L"\\My Documents"}), rows.Texts());
     ASSERT_TRUE(rows.TapRow(1));

@@ -14,7 +14,9 @@
 // parent 1031 (set height, lParam = height), 1125 (draw background, into
 // a surface of the window's size) or 1030 (show "ProbeNarrow", the name in
 // a buffer of its own; "probe: switch returned <answer>" is logged after
-// the parent answered) as wParam says; the answer is returned.
+// the parent answered) as wParam says; the answer is returned.  With
+// wParam 500 it runs its options dialog from its own code, as an applet's
+// own dialogs run, and returns the dialog's result.
 #include <windows.h>
 
 #include <stdio.h>
@@ -94,6 +96,8 @@ public:
                 return DrawBackgroundRequest();
             if (wParam == WM_KETRA_SHOWAPPLET)
                 return AskForAnotherApplet();
+            if (wParam == IDD_TODAY_CUSTOM)
+                return RunOptionsDialog();
             return 0;
         }
         return CApplet::OnMessage(message, wParam, lParam);
@@ -118,6 +122,8 @@ private:
         DevLog(L"probe", L"switch returned %lld", (long long)answer);
         return answer;
     }
+
+    LRESULT RunOptionsDialog();
 
     LRESULT DrawBackgroundRequest()
     {
@@ -151,6 +157,14 @@ INT_PTR CALLBACK ProbeOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam
         return 1;
     }
     return 0;
+}
+
+LRESULT CProbeWnd::RunOptionsDialog()
+{
+    const INT_PTR result = ::DialogBoxParamW(CorAppletModule(), MAKEINTRESOURCEW(IDD_TODAY_CUSTOM), ::GetParent(m_hWnd),
+                                             ProbeOptionsDialogProc, 0);
+    DevLog(L"probe", L"dialog returned %lld", (long long)result);
+    return result;
 }
 
 int ProbeCheckNotify()

@@ -454,7 +454,20 @@ public:
     TaskBarChild(const RECT& rect, COLORREF fill)
     {
         WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
+        // It paints nothing, as a tool that hands its picture does: painting
+        // here, in another program than the task bar's, would put back what
+        // this program's copy of the area held when the window was made,
+        // over the task bar's drawing of the picture (the task bar's every
+        // repaint asks its children to paint too).
+        wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+            if (msg == WM_PAINT) {
+                ValidateRect(hwnd, nullptr);
+                return 0;
+            }
+            if (msg == WM_ERASEBKGND)
+                return 1;
+            return DefWindowProcW(hwnd, msg, wp, lp);
+        };
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"ShellTaskBarChild";
         RegisterClassW(&wc);

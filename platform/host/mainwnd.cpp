@@ -169,6 +169,18 @@ void CKetraWnd::GoHistory(const wchar_t* name)
     m_history.SetRecording(1);
 }
 
+namespace {
+
+bool AMenuIsOpen()
+{
+    for (HWND menu = ::FindWindowW(L"#32768", nullptr); menu; menu = ::FindWindowExW(nullptr, menu, L"#32768", nullptr))
+        if (::IsWindowVisible(menu))
+            return true;
+    return false;
+}
+
+}  // namespace
+
 void CKetraWnd::OnTimer(UINT_PTR timerId)
 {
     if (timerId == kTimerPendingShow) {
@@ -190,7 +202,10 @@ void CKetraWnd::OnTimer(UINT_PTR timerId)
         if (height > 0 && height != m_pApplet->GetHeight())
             SendMessageW(WM_KETRA_SETHEIGHT, 0, height);
     }
-    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Back above the other top-most windows, but not over an open pop-up
+    // menu: the user may be choosing from another program's menu.
+    if (!AMenuIsOpen())
+        ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CKetraWnd::OnPrepareSlide(CRect rect)

@@ -15,6 +15,7 @@ namespace {
 struct OwnMenuCapture {
     RECT rect = {};
     std::unique_ptr<PixelSurface> pixels;
+    int ticks = 0;
 };
 OwnMenuCapture* g_capture = nullptr;
 
@@ -31,15 +32,26 @@ BOOL CALLBACK FindOwnMenu(HWND window, LPARAM found)
     return TRUE;
 }
 
+// The other program's window under the menu (the side bar) may be drawn
+// over the menu as it repaints after its own menu closed: the menu is put
+// in front and painted again, and taken once two ticks in a row saw the
+// same pixels (or after three seconds, as it then is).
 void CALLBACK CaptureOwnMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND menu = nullptr;
     EnumWindows(FindOwnMenu, (LPARAM)&menu);
     if (!menu)
         return;  // not shown yet: the timer comes again
-    KillTimer(nullptr, timer);
+    std::unique_ptr<PixelSurface> earlier = std::move(g_capture->pixels);
     GetWindowRect(menu, &g_capture->rect);
     g_capture->pixels = CaptureScreen(g_capture->rect);
+    const bool settled = earlier && Differences(*earlier, *g_capture->pixels) == 0;
+    if (!settled && ++g_capture->ticks < 20) {
+        SetWindowPos(menu, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return;
+    }
+    KillTimer(nullptr, timer);
     EndMenu();
 }
 
@@ -56,7 +68,7 @@ OwnMenuCapture ShowOwnMenu(const std::vector<MenuItem>& items, POINT at)
     HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     g_capture = &capture;
-    UINT_PTR timer = SetTimer(nullptr, 0, 300, CaptureOwnMenu);
+    UINT_PTR timer = SetTimer(nullptr, 0, 150, CaptureOwnMenu);
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr);
     KillTimer(nullptr, timer);
     g_capture = nullptr;

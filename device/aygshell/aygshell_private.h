@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "desktop_shell.h"
+
 // The library's own module (class registration).
 HINSTANCE AygInstance();
 

@@ -91,8 +91,18 @@ DevctlResult RunDevctl(std::initializer_list<std::wstring> args, DWORD timeoutMs
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
     PROCESS_INFORMATION process = {};
-    BOOL started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                  &startup, &process);
+    // Wine refused to start the tool once in a full suite and never again in
+    // dozens of runs: a second try a moment later, and the reason kept.
+    BOOL started = FALSE;
+    DWORD startError = 0;
+    for (int attempt = 0; attempt < 2 && !started; ++attempt) {
+        if (attempt)
+            Sleep(250);
+        started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                 &startup, &process);
+        if (!started)
+            startError = GetLastError();
+    }
     CloseHandle(outWrite);
     CloseHandle(errWrite);
 
@@ -121,7 +131,7 @@ DevctlResult RunDevctl(std::initializer_list<std::wstring> args, DWORD timeoutMs
         CloseHandle(process.hProcess);
         result.err = FromUtf8(errBytes);
     } else {
-        result.err = L"cannot start " + exe;
+        result.err = L"cannot start " + exe + L" (error " + std::to_wstring(startError) + L")";
     }
     CloseHandle(outRead);
     CloseHandle(errRead);

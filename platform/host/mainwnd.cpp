@@ -179,6 +179,16 @@ bool AMenuIsOpen()
     return false;
 }
 
+// A top-most window other than the bar that holds the foreground: one the
+// user is working in, such as the device's Start menu.
+bool AnotherTopmostWindowInFront(HWND bar)
+{
+    HWND front = ::GetForegroundWindow();
+    if (!front || front == bar || !::IsWindowVisible(front))
+        return false;
+    return (::GetWindowLongPtrW(front, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
 }  // namespace
 
 void CKetraWnd::OnTimer(UINT_PTR timerId)
@@ -203,8 +213,9 @@ void CKetraWnd::OnTimer(UINT_PTR timerId)
             SendMessageW(WM_KETRA_SETHEIGHT, 0, height);
     }
     // Back above the other top-most windows, but not over an open pop-up
-    // menu: the user may be choosing from another program's menu.
-    if (!AMenuIsOpen())
+    // menu or a top-most window in front: the user may be choosing from
+    // another program's menu or from the Start menu.
+    if (!AMenuIsOpen() && !AnotherTopmostWindowInFront(m_hWnd))
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

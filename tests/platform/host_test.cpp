@@ -166,6 +166,37 @@ TEST_F(HostTest, FailedLoadStartsTheSettingsProgramAndShowsAbout)
     EndSettingsPrograms(15000);
 }
 
+// Whether upper comes before lower in the window order.
+bool IsAbove(HWND upper, HWND lower)
+{
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window == upper)
+            return true;
+        if (window == lower)
+            return false;
+    }
+    return false;
+}
+
+// Every 4 seconds the bar returns above the other top-most windows, but not
+// over one the user is working in (the device's Start menu takes the
+// foreground the same way).
+TEST_F(HostTest, ItsReturnToTheTopLeavesATopMostWindowInFrontAlone)
+{
+    Start();
+    HWND bar = KetraFindBar();
+    TestWindow front(L"HostTestFront", {0, 40, 240, 200});
+    SetWindowPos(front.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(front.hwnd());
+    ASSERT_TRUE(IsAbove(front.hwnd(), bar));
+    PumpMessages(5000);
+    EXPECT_TRUE(IsAbove(front.hwnd(), bar)) << "the bar came over the window in front";
+
+    // Once the foreground has gone elsewhere, the bar comes back on top.
+    SetForegroundWindow(FindWindowW(L"DesktopExplorerWindow", nullptr));
+    EXPECT_TRUE(PumpUntil([&] { return IsAbove(bar, front.hwnd()); }, 6000)) << "the bar stayed below";
+}
+
 TEST_F(HostTest, StoredTopOutOfRangeStartsAt50)
 {
     // Compared unsigned: a "negative" top is out of range as well.

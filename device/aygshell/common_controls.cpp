@@ -3,6 +3,8 @@
 // may outlive any one caller.
 #include "common_controls.h"
 
+#include "library_function.h"
+
 namespace common_controls {
 namespace {
 
@@ -15,8 +17,7 @@ HMODULE Library()
 template <typename Function>
 Function Find(const char* name)
 {
-    HMODULE library = Library();
-    return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(library, name))) : nullptr;
+    return LibraryFunction<Function>(Library(), name);
 }
 
 }  // namespace

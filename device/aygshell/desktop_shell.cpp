@@ -1,57 +1,42 @@
-// Calls into shell32, loaded once on first use.  A shell32 that cannot be
-// loaded makes each call fail as the function itself fails.
+// shell32's few functions aygshell calls, looked up on first use.  The
+// library stays loaded once loaded: its icons and process handles outlive
+// any one call.
 #include "desktop_shell.h"
 
+#include "library_function.h"
+
+namespace desktop_shell {
 namespace {
 
-using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-using ExtractIconExFn = UINT(WINAPI*)(LPCWSTR, int, HICON*, HICON*, UINT);
-using GetFileInfoFn = DWORD_PTR(WINAPI*)(LPCWSTR, DWORD, SHFILEINFOW*, UINT, UINT);
-
-struct DesktopShell {
-    ShellExecuteExFn shellExecuteEx = nullptr;
-    ExtractIconExFn extractIconEx = nullptr;
-    GetFileInfoFn getFileInfo = nullptr;
-};
-
-template <typename Fn>
-Fn Find(HMODULE library, const char* name)
+template <typename Function>
+Function Find(const char* name)
 {
-    return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(library, name))) : nullptr;
-}
-
-// Loaded for the rest of the process: the functions may hand out icons and
-// process handles that outlive any one call.
-const DesktopShell& Shell()
-{
-    static const DesktopShell shell = [] {
-        DesktopShell loaded;
-        HMODULE library = ::LoadLibraryW(L"shell32.dll");
-        loaded.shellExecuteEx = Find<ShellExecuteExFn>(library, "ShellExecuteExW");
-        loaded.extractIconEx = Find<ExtractIconExFn>(library, "ExtractIconExW");
-        loaded.getFileInfo = Find<GetFileInfoFn>(library, "SHGetFileInfoW");
-        return loaded;
-    }();
-    return shell;
+    static HMODULE library = ::LoadLibraryW(L"shell32.dll");
+    return LibraryFunction<Function>(library, name);
 }
 
 }  // namespace
 
-BOOL DesktopShellExecuteEx(SHELLEXECUTEINFOW* info)
+BOOL ExecuteEx(SHELLEXECUTEINFOW* info)
 {
-    if (!Shell().shellExecuteEx) {
+    static const auto execute = Find<BOOL(WINAPI*)(SHELLEXECUTEINFOW*)>("ShellExecuteExW");
+    if (!execute) {
         ::SetLastError(ERROR_PROC_NOT_FOUND);
         return FALSE;
     }
-    return Shell().shellExecuteEx(info);
+    return execute(info);
 }
 
-UINT DesktopExtractIconEx(LPCWSTR file, int index, HICON* large, HICON* small, UINT icons)
+DWORD_PTR GetFileInfo(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT infoSize, UINT flags)
 {
-    return Shell().extractIconEx ? Shell().extractIconEx(file, index, large, small, icons) : 0;
+    static const auto get = Find<DWORD_PTR(WINAPI*)(LPCWSTR, DWORD, SHFILEINFOW*, UINT, UINT)>("SHGetFileInfoW");
+    return get ? get(path, attributes, info, infoSize, flags) : 0;
 }
 
-DWORD_PTR DesktopGetFileInfo(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT infoSize, UINT flags)
+UINT ExtractIcons(LPCWSTR file, int index, HICON* large, HICON* small, UINT icons)
 {
-    return Shell().getFileInfo ? Shell().getFileInfo(path, attributes, info, infoSize, flags) : 0;
+    static const auto extract = Find<UINT(WINAPI*)(LPCWSTR, int, HICON*, HICON*, UINT)>("ExtractIconExW");
+    return extract ? extract(file, index, large, small, icons) : 0;
 }
+
+}  // namespace desktop_shell

@@ -84,7 +84,7 @@ BOOL DesktopShell(SHELLEXECUTEINFOW* info, const std::wstring& file)
     std::wstring host = ToHostPath(file);
     forwarded.lpFile = host.c_str();
     forwarded.lpDirectory = kDeviceRoot;
-    BOOL ok = DesktopShellExecuteEx(&forwarded);
+    BOOL ok = desktop_shell::ExecuteEx(&forwarded);
     DWORD error = GetLastError();
     info->hInstApp = forwarded.hInstApp;
     info->hProcess = forwarded.hProcess;

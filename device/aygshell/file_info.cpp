@@ -30,7 +30,7 @@ HICON OwnIcon(const std::wstring& file, bool small)
         return nullptr;
     HICON large = nullptr;
     HICON smallIcon = nullptr;
-    if (DesktopExtractIconEx(file.c_str(), 0, small ? nullptr : &large, small ? &smallIcon : nullptr, 1) == 0)
+    if (desktop_shell::ExtractIcons(file.c_str(), 0, small ? nullptr : &large, small ? &smallIcon : nullptr, 1) == 0)
         return nullptr;
     return small ? smallIcon : large;
 }
@@ -52,7 +52,7 @@ DWORD_PTR OwnIconInfo(const std::wstring& iconFile, const std::wstring& describe
     DWORD_PTR result = TRUE;
     const UINT rest = uFlags & ~(SHGFI_ICON | kIconSizeFlags);
     if (rest) {
-        result = DesktopGetFileInfo(describedFile.c_str(), attributes, psfi, cbFileInfo, rest);
+        result = desktop_shell::GetFileInfo(describedFile.c_str(), attributes, psfi, cbFileInfo, rest);
         if (!result) {
             DestroyIcon(icon);
             return 0;
@@ -70,23 +70,23 @@ extern "C" DWORD_PTR WINAPI DevGetFileInfo(LPCWSTR pszPath, DWORD dwFileAttribut
                                            UINT cbFileInfo, UINT uFlags)
 {
     if (!pszPath || (uFlags & (SHGFI_PIDL | SHGFI_USEFILEATTRIBUTES)))
-        return DesktopGetFileInfo(pszPath, dwFileAttributes, psfi, cbFileInfo, uFlags);
+        return desktop_shell::GetFileInfo(pszPath, dwFileAttributes, psfi, cbFileInfo, uFlags);
     std::wstring host = ToHostPath(pszPath);
     std::wstring target;
     if (!(uFlags & kIconFlags) || LowerExtension(host) != L".lnk" || !ShortcutTarget(host, &target)) {
         if (DWORD_PTR own = OwnIconInfo(host, host, dwFileAttributes, psfi, cbFileInfo, uFlags))
             return own;
-        return DesktopGetFileInfo(host.c_str(), dwFileAttributes, psfi, cbFileInfo, uFlags);
+        return desktop_shell::GetFileInfo(host.c_str(), dwFileAttributes, psfi, cbFileInfo, uFlags);
     }
     if (DWORD_PTR own = OwnIconInfo(target, host, dwFileAttributes, psfi, cbFileInfo, uFlags))
         return own;
 
     // The icon comes from the target; the rest still describes the shortcut.
-    DWORD_PTR result = DesktopGetFileInfo(target.c_str(), dwFileAttributes, psfi, cbFileInfo,
-                                      uFlags & ~kOtherInfoFlags);
+    DWORD_PTR result =
+        desktop_shell::GetFileInfo(target.c_str(), dwFileAttributes, psfi, cbFileInfo, uFlags & ~kOtherInfoFlags);
     if (psfi && (uFlags & kOtherInfoFlags)) {
         SHFILEINFOW own = {};
-        if (DesktopGetFileInfo(host.c_str(), dwFileAttributes, &own, sizeof(own), uFlags & ~kIconFlags)) {
+        if (desktop_shell::GetFileInfo(host.c_str(), dwFileAttributes, &own, sizeof(own), uFlags & ~kIconFlags)) {
             if (uFlags & SHGFI_DISPLAYNAME)
                 memcpy(psfi->szDisplayName, own.szDisplayName, sizeof(own.szDisplayName));
             if (uFlags & SHGFI_TYPENAME)

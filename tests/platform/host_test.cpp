@@ -166,18 +166,6 @@ TEST_F(HostTest, FailedLoadStartsTheSettingsProgramAndShowsAbout)
     EndSettingsPrograms(15000);
 }
 
-// Whether upper comes before lower in the window order.
-bool IsAbove(HWND upper, HWND lower)
-{
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        if (window == upper)
-            return true;
-        if (window == lower)
-            return false;
-    }
-    return false;
-}
-
 // Every 4 seconds the bar returns above the other top-most windows, but not
 // over one the user is working in (the device's Start menu takes the
 // foreground the same way).
@@ -193,7 +181,7 @@ TEST_F(HostTest, ItsReturnToTheTopLeavesATopMostWindowInFrontAlone)
     EXPECT_TRUE(IsAbove(front.hwnd(), bar)) << "the bar came over the window in front";
 
     // Once the foreground has gone elsewhere, the bar comes back on top.
-    SetForegroundWindow(FindWindowW(L"DesktopExplorerWindow", nullptr));
+    SetForegroundWindow(TodayScreen());
     EXPECT_TRUE(PumpUntil([&] { return IsAbove(bar, front.hwnd()); }, 6000)) << "the bar stayed below";
 }
 

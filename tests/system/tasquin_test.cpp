@@ -283,12 +283,7 @@ TEST(TaskManagerOnTheBar, ActivatesAndClosesRealPrograms)
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == calendar; }, 5000));
     // The shell brings the new foreground window to the top of the window
     // order a moment later; the bar's list follows at its next refresh.
-    EXPECT_TRUE(PumpUntil([&] {
-        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (w == calendar || w == tasks)
-                return w == calendar;
-        return false;
-    }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return IsAbove(calendar, tasks); }, 5000));
     PumpMessages(2500);  // the task manager refreshes every 2 s
 
     // "TaskBar" in the tray: close mode, the cells framed in its colour.

@@ -132,6 +132,17 @@ void BroadcastSettingChange(WPARAM what)
     SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, what, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
 }
 
+bool IsAbove(HWND upper, HWND lower)
+{
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == upper)
+            return true;
+        if (w == lower)
+            return false;
+    }
+    return false;
+}
+
 std::vector<std::wstring> DescribeWindows()
 {
     std::vector<std::wstring> lines;

@@ -42,6 +42,10 @@ void BroadcastSettingChange(WPARAM what);
 // rectangle, visible or hidden, owning process id.
 std::vector<std::wstring> DescribeWindows();
 
+// Whether upper comes before lower in the order of the top-level windows
+// (false when upper is not met before lower, or neither is there).
+bool IsAbove(HWND upper, HWND lower);
+
 }  // namespace testkit
 
 // Rectangles and points compared and printed whole in checks:

@@ -7,9 +7,11 @@ using namespace xmlquery;
 
 namespace {
 
-// The platform's DOM document class and its document interface.
+// The platform's DOM document class (version 3.0, the component's own
+// library: the version-independent class goes through a forwarding library
+// that each process would load first) and its document interface.
 const CLSID kDomDocumentClass =
-    {0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    {0xF5078F32, 0xC551, 0x11D3, {0x89, 0xB9, 0x00, 0x00, 0xF8, 0x1F, 0xE2, 0x21}};
 const IID kDomDocumentInterface =
     {0x2933BF81, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 // The extended document interface that carries the selection language.

@@ -8,11 +8,16 @@
 namespace desktop_shell {
 namespace {
 
+HMODULE Library()
+{
+    static HMODULE library = ::LoadLibraryW(L"shell32.dll");
+    return library;
+}
+
 template <typename Function>
 Function Find(const char* name)
 {
-    static HMODULE library = ::LoadLibraryW(L"shell32.dll");
-    return LibraryFunction<Function>(library, name);
+    return LibraryFunction<Function>(Library(), name);
 }
 
 }  // namespace
